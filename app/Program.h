@@ -1,0 +1,21 @@
+// The program's windows and the state they share; the entry points only create it and start it.
+#pragma once
+
+#include "platform/Platform.h"
+#include "quiz/Form1.h"
+#include "settings/Form3.h"
+
+namespace app {
+
+struct Program {
+  explicit Program(platform::Platform& platform) : form3(platform, shared, form1), form1(platform, shared, form3) {}
+
+  // Loads the quiz window (its start-up sequence runs) and shows it.
+  void Start() { form1.Show(); }
+
+  quiz::Shared shared;
+  settings::Form3 form3;
+  quiz::Form1 form1;
+};
+
+}  // namespace app

@@ -1,0 +1,299 @@
+// A small forms layer: windows and controls as plain state with design-time
+// properties and event handlers. It knows nothing of any window system; a
+// Binding mirrors every change onto real windows (or onto nothing, in tests).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace forms {
+
+// A colour is a plain RGB value or a reference to one of the system's colours.
+// References compare by their index, never by the colour they show.
+struct Color {
+  std::uint32_t value = 0;  // 0x00BBGGRR, or the system colour index
+  bool system = false;
+
+  static constexpr Color Rgb(int r, int g, int b) {
+    return Color{static_cast<std::uint32_t>(r | (g << 8) | (b << 16)), false};
+  }
+  static constexpr Color System(int index) { return Color{static_cast<std::uint32_t>(index), true}; }
+  bool operator==(const Color&) const = default;
+};
+
+// System colour indexes, numbered as the platform numbers them.
+namespace SysColor {
+constexpr int Menu = 4;
+constexpr int Window = 5;
+constexpr int WindowText = 8;
+constexpr int HighlightText = 14;
+constexpr int ButtonFace = 15;
+}  // namespace SysColor
+
+constexpr int kCyrillicCharset = 204;
+
+struct Font {
+  std::wstring name;  // empty: the platform's default dialog font
+  float size = 8.25f;
+  bool bold = false;
+  int charset = 0;
+};
+
+enum class Kind { Form, Label, TextBox, CommandButton, OptionButton, PictureBox, Frame, Line, Timer };
+enum class Align { Left, Right, Center };
+
+// The artwork a picture box or a form shows.
+enum class Picture { None, QuizBackground, Corner, HelpBubble, HintBall };
+
+// What changed, so that a binding updates only that.
+enum class Prop {
+  Caption,    // caption of a form, label, button, frame; text of a text box
+  Move,       // left, top, width, height
+  Visible,
+  Enabled,
+  Colors,     // back and fore colour
+  Font,
+  MaxLength,
+  SelStart,
+  ToolTip,
+  Value,      // option button
+  Timer,      // interval or enabled
+};
+
+class Control;
+class Form;
+
+// Implemented by a platform: real windows, or the in-memory model of the tests.
+class Binding {
+ public:
+  virtual ~Binding() = default;
+  // Creates the form's window and the windows of its controls (hidden).
+  virtual void Load(Form& form) = 0;
+  virtual void Changed(Control& control, Prop what) = 0;
+  virtual void SetFocus(Control& control) = 0;
+  // The size the font system grants for the font, in points; 0 when it cannot show it.
+  virtual float GrantFontSize(const Font& font) = 0;
+  virtual std::uintptr_t WindowHandle(Form& form) = 0;
+};
+
+class Control {
+ public:
+  Control(Kind kind, std::wstring name, int index = -1) : kind_(kind), name_(std::move(name)), index_(index) {}
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+  virtual ~Control() = default;
+
+  Kind kind() const { return kind_; }
+  const std::wstring& Name() const { return name_; }
+  int Index() const { return index_; }
+  Form* form() const { return form_; }
+  Control* Container() const { return container_; }
+
+  float Left() const { return left_; }
+  float Top() const { return top_; }
+  float Width() const { return width_; }
+  float Height() const { return height_; }
+  void SetLeft(float v) { Move(v, top_, width_, height_); }
+  void SetTop(float v) { Move(left_, v, width_, height_); }
+  void SetWidth(float v) { Move(left_, top_, v, height_); }
+  void SetHeight(float v) { Move(left_, top_, width_, v); }
+  void Move(float left, float top, float width, float height);
+
+  bool Visible() const { return visible_; }
+  void SetVisible(bool v);
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool v);
+
+  // The caption of labels, buttons, frames and forms; the text of a text box.
+  const std::wstring& Caption() const { return caption_; }
+  void SetCaption(const std::wstring& v);
+
+  Color BackColor() const { return back_; }
+  void SetBackColor(Color v);
+  Color ForeColor() const { return fore_; }
+  void SetForeColor(Color v);
+
+  const Font& GetFont() const { return font_; }
+  float FontSize() const { return font_.size; }
+  // Takes the size the font system grants; false (and no change) when it cannot show it.
+  bool SetFontSize(float points);
+
+  int TabIndex() const { return tabIndex_; }
+  forms::Align Alignment() const { return align_; }
+  const std::wstring& ToolTipText() const { return toolTip_; }
+  void SetToolTipText(const std::wstring& v);
+  void SetFocus();
+
+  // Design-time set-up, before the form is loaded.
+  Control& Place(float left, float top, float width, float height);
+  Control& Tab(int index) { tabIndex_ = index; return *this; }
+  Control& Aligned(forms::Align a) { align_ = a; return *this; }
+  Control& Colors(Color back, Color fore) { back_ = back; fore_ = fore; return *this; }
+  Control& WithFont(Font f) { font_ = std::move(f); return *this; }
+  Control& Text(std::wstring v) { caption_ = std::move(v); return *this; }
+  Control& Hidden() { visible_ = false; return *this; }
+
+  // Called by a binding when the user changed the state on screen; nothing is echoed back.
+  void UserSetCaption(const std::wstring& v) { caption_ = v; }
+  void UserMoved(float left, float top) { left_ = left; top_ = top; }
+
+  // Event handlers; a control array's handler captures the member's index.
+  std::function<void()> Click;
+  std::function<void(int keyCode, int shift)> KeyDown;
+  std::function<void(int button, int shift, float x, float y)> MouseDown;
+
+ protected:
+  void Notify(Prop what);
+
+ private:
+  friend class Form;
+  Kind kind_;
+  std::wstring name_;
+  int index_;
+  Form* form_ = nullptr;
+  Control* container_ = nullptr;
+  float left_ = 0, top_ = 0, width_ = 0, height_ = 0;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::wstring caption_;
+  Color back_ = Color::System(SysColor::ButtonFace);
+  Color fore_ = Color::System(SysColor::WindowText);
+  Font font_;
+  int tabIndex_ = 0;
+  forms::Align align_ = forms::Align::Left;
+  std::wstring toolTip_;
+};
+
+class Label : public Control {
+ public:
+  Label(std::wstring name, int index = -1) : Control(Kind::Label, std::move(name), index) {}
+};
+
+class TextBox : public Control {
+ public:
+  TextBox(std::wstring name, int index = -1) : Control(Kind::TextBox, std::move(name), index) {
+    SetBackColorDesign();
+  }
+  const std::wstring& Text() const { return Caption(); }
+  void SetText(const std::wstring& v) { SetCaption(v); }
+  // 0 means no limit.
+  int MaxLength() const { return maxLength_; }
+  void SetMaxLength(int v);
+  int SelStart() const { return selStart_; }
+  void SetSelStart(int v);
+  void UserSetSelStart(int v) { selStart_ = v; }
+
+ private:
+  void SetBackColorDesign() { Colors(Color::System(SysColor::Window), Color::System(SysColor::WindowText)); }
+  int maxLength_ = 0;
+  int selStart_ = 0;
+};
+
+class CommandButton : public Control {
+ public:
+  CommandButton(std::wstring name, int index = -1)
+      : Control(Kind::CommandButton, std::move(name), index) {}
+  bool Default() const { return default_; }
+  bool Cancel() const { return cancel_; }
+  CommandButton& MakeDefault() { default_ = true; return *this; }
+  CommandButton& MakeCancel() { cancel_ = true; return *this; }
+
+ private:
+  bool default_ = false;
+  bool cancel_ = false;
+};
+
+// Option buttons that share a container form one group: selecting one clears the others.
+class OptionButton : public Control {
+ public:
+  OptionButton(std::wstring name, int index = -1) : Control(Kind::OptionButton, std::move(name), index) {}
+  bool Value() const { return value_; }
+  void SetValue(bool v);
+
+ private:
+  bool value_ = false;
+};
+
+class PictureBox : public Control {
+ public:
+  PictureBox(std::wstring name, int index = -1) : Control(Kind::PictureBox, std::move(name), index) {}
+  forms::Picture Art() const { return picture_; }
+  PictureBox& WithArt(forms::Picture p) { picture_ = p; return *this; }
+
+ private:
+  forms::Picture picture_ = forms::Picture::None;
+};
+
+class Frame : public Control {
+ public:
+  explicit Frame(std::wstring name) : Control(Kind::Frame, std::move(name)) {}
+  bool Border() const { return border_; }
+  Frame& NoBorder() { border_ = false; return *this; }
+
+ private:
+  bool border_ = true;
+};
+
+// A straight line from (X1, Y1) to (X2, Y2) in its container.
+class Line : public Control {
+ public:
+  explicit Line(std::wstring name) : Control(Kind::Line, std::move(name)) {}
+  Line& From(float x1, float y1, float x2, float y2);
+};
+
+class Timer : public Control {
+ public:
+  explicit Timer(std::wstring name) : Control(Kind::Timer, std::move(name)) {}
+  int Interval() const { return interval_; }
+  void SetInterval(int ms);
+  bool TimerEnabled() const { return Enabled(); }
+  std::function<void()> Tick;
+
+ private:
+  int interval_ = 0;
+};
+
+class Form : public Control {
+ public:
+  Form(std::wstring name, Binding& binding) : Control(Kind::Form, std::move(name)), binding_(binding) {
+    form_ = this;
+    Hidden();
+  }
+
+  Binding& binding() const { return binding_; }
+  bool Loaded() const { return loaded_; }
+  // Creates the window on first use; later calls do nothing.
+  void Load();
+  void Show();
+  void Hide() { SetVisible(false); }
+  std::uintptr_t hWnd() { Load(); return binding_.WindowHandle(*this); }
+
+  // Adds a control to the form, inside `container` (a frame) or directly on the form.
+  template <class C>
+  C& Add(C& control, Control* container = nullptr) {
+    Adopt(control, container);
+    return control;
+  }
+  const std::vector<Control*>& Controls() const { return controls_; }
+
+  forms::Picture Art() const { return picture_; }
+  void SetArt(forms::Picture p) { picture_ = p; }
+  // The control that gets the focus when the form is first shown.
+  Control* FirstFocus() const { return firstFocus_; }
+  void SetFirstFocus(Control* c) { firstFocus_ = c; }
+
+  // The form's load event: runs once, right after its window is created.
+  std::function<void()> OnLoad;
+
+ private:
+  void Adopt(Control& control, Control* container);
+  Binding& binding_;
+  std::vector<Control*> controls_;
+  bool loaded_ = false;
+  forms::Picture picture_ = forms::Picture::None;
+  Control* firstFocus_ = nullptr;
+};
+
+}  // namespace forms

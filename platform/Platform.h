@@ -1,0 +1,89 @@
+// The operations the program needs from the operating system, under the names
+// and with the arguments of the system calls they stand for. One real binding
+// (win32) and one in memory (sim) implement it.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "forms/Forms.h"
+
+namespace platform {
+
+using Handle = std::uintptr_t;
+
+constexpr Handle HKEY_LOCAL_MACHINE_ = 0x80000002u;
+constexpr Handle HWND_TOPMOST_ = static_cast<Handle>(-1);
+constexpr Handle HWND_NOTOPMOST_ = static_cast<Handle>(-2);
+constexpr unsigned SWP_NOSIZE_ = 1, SWP_NOMOVE_ = 2, SWP_NOACTIVATE_ = 16;
+constexpr unsigned WM_NCLBUTTONDOWN_ = 0xA1;
+constexpr unsigned HTCAPTION_ = 2;
+constexpr std::uint32_t REG_SZ_ = 1;
+constexpr std::uint32_t KEYEVENTF_KEYUP_ = 2;
+
+// A file opened for reading; closed when destroyed.
+class InputFile {
+ public:
+  virtual ~InputFile() = default;
+  // Reads up to `size` bytes; 0 at the end of the file, -1 when reading fails.
+  virtual long Read(char* buffer, long size) = 0;
+};
+
+class Platform : public forms::Binding {
+ public:
+  // Window shape and order. Region coordinates are pixels of a 96-dpi screen.
+  virtual Handle CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) = 0;
+  virtual int SetWindowRgn(Handle hWnd, Handle hRgn, bool bRedraw) = 0;
+  virtual int SetWindowPos(Handle hWnd, Handle hWndInsertAfter, int x, int y, int cx, int cy,
+                           unsigned flags) = 0;
+
+  // Dragging a borderless window.
+  virtual int ReleaseCapture() = 0;
+  virtual long SendMessageA(Handle hWnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) = 0;
+
+  // Keyboard.
+  virtual short GetAsyncKeyState(int vKey) = 0;
+  virtual void keybd_event(std::uint8_t bVk, std::uint8_t bScan, std::uint32_t dwFlags,
+                           std::uintptr_t dwExtraInfo) = 0;
+
+  // Registry, with ANSI names and data.
+  virtual long RegOpenKeyA(Handle hKey, const std::string& subKey, Handle* phkResult) = 0;
+  virtual long RegSetValueExA(Handle hKey, const std::string& valueName, std::uint32_t reserved,
+                              std::uint32_t type, const std::uint8_t* data, std::uint32_t cbData) = 0;
+  virtual long RegDeleteValueA(Handle hKey, const std::string& valueName) = 0;
+  virtual long RegCloseKey(Handle hKey) = 0;
+
+  // Process.
+  virtual void Sleep(std::uint32_t milliseconds) = 0;
+  // Handles every pending window event, then returns.
+  virtual void DoEvents() = 0;
+  // Ends the process at once; in the simulation it only records that it happened.
+  virtual void End() = 0;
+
+  // Screen size in twips.
+  virtual float ScreenWidth() = 0;
+  virtual float ScreenHeight() = 0;
+
+  // The program's folder (without a trailing backslash) and its executable name without ".exe".
+  virtual std::wstring AppPath() = 0;
+  virtual std::wstring AppExeName() = 0;
+
+  // Files, named by full path. Content is bytes in the ANSI code page.
+  virtual bool FileExists(const std::wstring& path) = 0;
+  virtual std::unique_ptr<InputFile> OpenInput(const std::wstring& path) = 0;
+  // Replaces the whole file; false when it cannot be created or written.
+  virtual bool WriteFile(const std::wstring& path, const std::string& bytes) = 0;
+
+  // Random numbers: Randomize seeds from the clock; Rnd is uniform in [0, 1).
+  virtual void Randomize() = 0;
+  virtual float Rnd() = 0;
+
+  // Locale.
+  virtual wchar_t DecimalSeparator() = 0;
+  virtual std::wstring LCase(const std::wstring& text) = 0;
+  virtual std::string ToAnsi(const std::wstring& text) = 0;
+  virtual std::wstring FromAnsi(const std::string& bytes) = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,179 @@
+#include "platform/sim/SimPlatform.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "platform/sim/Cp1251.h"
+
+namespace platform {
+
+namespace {
+constexpr Handle kRunKeyHandle = 0x2A0;
+const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::string Args(std::initializer_list<long long> values) {
+  std::string text;
+  for (long long v : values) text += (text.empty() ? "" : ",") + std::to_string(v);
+  return text;
+}
+
+class MemoryFile : public InputFile {
+ public:
+  explicit MemoryFile(std::string bytes) : bytes_(std::move(bytes)) {}
+  long Read(char* buffer, long size) override {
+    const long left = static_cast<long>(bytes_.size() - at_);
+    const long n = left < size ? left : size;
+    std::memcpy(buffer, bytes_.data() + at_, static_cast<size_t>(n));
+    at_ += static_cast<size_t>(n);
+    return n;
+  }
+
+ private:
+  std::string bytes_;
+  size_t at_ = 0;
+};
+}  // namespace
+
+void SimPlatform::Load(forms::Form& form) {
+  const Handle handle = 0x1000 + 0x10 * handles_.size();
+  handles_[&form] = handle;
+}
+
+void SimPlatform::Changed(forms::Control& control, forms::Prop what) {
+  // A form shown for the first time puts the focus on its first control.
+  if (control.kind() == forms::Kind::Form && what == forms::Prop::Visible && control.Visible()) {
+    auto& form = static_cast<forms::Form&>(control);
+    if (form.FirstFocus() && (!focus || focus->form() != &form)) focus = form.FirstFocus();
+  }
+  // A control that can no longer take the focus loses it.
+  if (focus == &control && (what == forms::Prop::Enabled || what == forms::Prop::Visible) &&
+      !(control.Enabled() && control.Visible())) {
+    focus = nullptr;
+  }
+}
+
+void SimPlatform::SetFocus(forms::Control& control) {
+  if (control.Enabled() && control.Visible()) focus = &control;
+}
+
+float SimPlatform::GrantFontSize(const forms::Font& font) {
+  // Fonts come in whole pixels at the screen's dots per inch.
+  const float pixels = std::nearbyint(font.size * static_cast<float>(dpi) / 72.0f);
+  if (!(pixels >= 1) || font.size > 2000) return 0;
+  return pixels * 72.0f / static_cast<float>(dpi);
+}
+
+std::uintptr_t SimPlatform::WindowHandle(forms::Form& form) {
+  auto it = handles_.find(&form);
+  return it == handles_.end() ? 0 : it->second;
+}
+
+Handle SimPlatform::CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) {
+  calls.push_back("CreateRoundRectRgn(" + Args({x1, y1, x2, y2, w, h}) + ")");
+  return nextRegion_++;
+}
+
+int SimPlatform::SetWindowRgn(Handle hWnd, Handle hRgn, bool bRedraw) {
+  calls.push_back("SetWindowRgn(" + Args({static_cast<long long>(hWnd), static_cast<long long>(hRgn), bRedraw ? -1 : 0}) + ")");
+  return 1;
+}
+
+int SimPlatform::SetWindowPos(Handle hWnd, Handle after, int x, int y, int cx, int cy, unsigned flags) {
+  calls.push_back("SetWindowPos(" + Args({static_cast<long long>(hWnd), static_cast<std::intptr_t>(after), x, y, cx, cy, flags}) + ")");
+  return 1;
+}
+
+int SimPlatform::ReleaseCapture() {
+  calls.push_back("ReleaseCapture()");
+  return 1;
+}
+
+long SimPlatform::SendMessageA(Handle hWnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+  calls.push_back("SendMessageA(" + Args({static_cast<long long>(hWnd), msg, static_cast<long long>(wParam), lParam}) + ")");
+  return 0;
+}
+
+short SimPlatform::GetAsyncKeyState(int vKey) {
+  keyQueries.push_back(vKey);
+  auto it = keyStates.find(vKey);
+  return it == keyStates.end() ? 0 : it->second;
+}
+
+void SimPlatform::keybd_event(std::uint8_t bVk, std::uint8_t bScan, std::uint32_t dwFlags, std::uintptr_t extra) {
+  injected.push_back({bVk, bScan, dwFlags, extra});
+}
+
+long SimPlatform::RegOpenKeyA(Handle hKey, const std::string& subKey, Handle* phkResult) {
+  if (hKey != HKEY_LOCAL_MACHINE_ || subKey != kRunKey || !runKeyOpens) return 2;
+  *phkResult = kRunKeyHandle;
+  ++openKeys;
+  return 0;
+}
+
+long SimPlatform::RegSetValueExA(Handle hKey, const std::string& name, std::uint32_t, std::uint32_t type,
+                                 const std::uint8_t* data, std::uint32_t cbData) {
+  if (hKey != kRunKeyHandle) return 6;
+  if (!runKeyWritable) return 5;
+  runValues[name] = {type, std::string(reinterpret_cast<const char*>(data), cbData)};
+  return 0;
+}
+
+long SimPlatform::RegDeleteValueA(Handle hKey, const std::string& name) {
+  if (hKey != kRunKeyHandle) return 6;
+  if (!runKeyWritable) return 5;
+  return runValues.erase(name) ? 0 : 2;
+}
+
+long SimPlatform::RegCloseKey(Handle hKey) {
+  if (hKey != kRunKeyHandle) return 6;
+  --openKeys;
+  return 0;
+}
+
+bool SimPlatform::FileExists(const std::wstring& path) { return files.count(path) > 0; }
+
+std::unique_ptr<InputFile> SimPlatform::OpenInput(const std::wstring& path) {
+  if (openOverride) {
+    if (auto file = openOverride(path)) return file;
+  }
+  auto it = files.find(path);
+  if (it == files.end() || unreadable.count(path)) return nullptr;
+  return std::make_unique<MemoryFile>(it->second);
+}
+
+bool SimPlatform::WriteFile(const std::wstring& path, const std::string& bytes) {
+  if (folderReadOnly || readOnly.count(path)) return false;
+  files[path] = bytes;
+  return true;
+}
+
+void SimPlatform::Randomize() {
+  ++seeds;
+  random_.Seed(static_cast<std::uint32_t>(seeds * 7919));
+}
+
+float SimPlatform::Rnd() {
+  if (!scriptedRnd.empty()) {
+    const float value = scriptedRnd.front();
+    scriptedRnd.pop_front();
+    return value;
+  }
+  return random_.Next();
+}
+
+std::wstring SimPlatform::LCase(const std::wstring& text) {
+  std::wstring lower = text;
+  for (wchar_t& c : lower) {
+    if ((c >= L'A' && c <= L'Z') || (c >= 0x0410 && c <= 0x042F)) {
+      c = static_cast<wchar_t>(c + 0x20);
+    } else if (c >= 0x0400 && c <= 0x040F) {
+      c = static_cast<wchar_t>(c + 0x50);  // Ё and the other letters of the row above
+    }
+  }
+  return lower;
+}
+
+std::string SimPlatform::ToAnsi(const std::wstring& text) { return UnicodeToCp1251(text); }
+std::wstring SimPlatform::FromAnsi(const std::string& bytes) { return Cp1251ToUnicode(bytes); }
+
+}  // namespace platform

@@ -1,0 +1,106 @@
+// The in-memory platform of the host build: no windows, no registry, no files on disk.
+// It models what the program can observe and records what the program asked of it.
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/Platform.h"
+#include "platform/Random.h"
+
+namespace platform {
+
+class SimPlatform : public Platform {
+ public:
+  // The screen, in pixels, and its dots per inch.
+  int screenWidthPx = 1024, screenHeightPx = 768, dpi = 96;
+  std::wstring appPath = L"C:\\quorvel", appExeName = L"quorvel";
+  wchar_t decimalSeparator = L',';
+
+  // Files by full path. A file in `unreadable` exists but cannot be opened; writes to a path in
+  // `readOnly`, or to any path while `folderReadOnly`, fail.
+  std::map<std::wstring, std::string> files;
+  std::set<std::wstring> unreadable, readOnly;
+  bool folderReadOnly = false;
+  // Makes OpenInput hand out a file of its own (a generated one, say) for a path.
+  std::function<std::unique_ptr<InputFile>(const std::wstring&)> openOverride;
+
+  // Registry: the values of the machine-wide start-up key, by ANSI name: type and bytes.
+  std::map<std::string, std::pair<std::uint32_t, std::string>> runValues;
+  bool runKeyOpens = true, runKeyWritable = true;
+  int openKeys = 0;
+
+  // Keys: what GetAsyncKeyState answers for a key; injected events as (vk, scan, flags, extra).
+  std::map<int, short> keyStates;
+  std::vector<int> keyQueries;
+  struct KeyEvent {
+    int vk, scan;
+    std::uint32_t flags;
+    std::uintptr_t extra;
+    bool operator==(const KeyEvent&) const = default;
+  };
+  std::vector<KeyEvent> injected;
+
+  // Random numbers: scripted values first, then a generator.
+  std::deque<float> scriptedRnd;
+  int seeds = 0;
+
+  // What happened.
+  std::vector<std::string> calls;  // window-manager calls, with their arguments
+  forms::Control* focus = nullptr;
+  bool ended = false;
+  int doEvents = 0;
+  std::vector<std::uint32_t> sleeps;
+
+  // Binding
+  void Load(forms::Form& form) override;
+  void Changed(forms::Control& control, forms::Prop what) override;
+  void SetFocus(forms::Control& control) override;
+  float GrantFontSize(const forms::Font& font) override;
+  std::uintptr_t WindowHandle(forms::Form& form) override;
+
+  // Platform
+  Handle CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) override;
+  int SetWindowRgn(Handle hWnd, Handle hRgn, bool bRedraw) override;
+  int SetWindowPos(Handle hWnd, Handle after, int x, int y, int cx, int cy, unsigned flags) override;
+  int ReleaseCapture() override;
+  long SendMessageA(Handle hWnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override;
+  short GetAsyncKeyState(int vKey) override;
+  void keybd_event(std::uint8_t bVk, std::uint8_t bScan, std::uint32_t dwFlags, std::uintptr_t extra) override;
+  long RegOpenKeyA(Handle hKey, const std::string& subKey, Handle* phkResult) override;
+  long RegSetValueExA(Handle hKey, const std::string& name, std::uint32_t reserved, std::uint32_t type,
+                      const std::uint8_t* data, std::uint32_t cbData) override;
+  long RegDeleteValueA(Handle hKey, const std::string& name) override;
+  long RegCloseKey(Handle hKey) override;
+  void Sleep(std::uint32_t milliseconds) override { sleeps.push_back(milliseconds); }
+  void DoEvents() override { ++doEvents; }
+  void End() override { ended = true; }
+  float ScreenWidth() override { return static_cast<float>(screenWidthPx) * TwipsPerPixel(); }
+  float ScreenHeight() override { return static_cast<float>(screenHeightPx) * TwipsPerPixel(); }
+  std::wstring AppPath() override { return appPath; }
+  std::wstring AppExeName() override { return appExeName; }
+  bool FileExists(const std::wstring& path) override;
+  std::unique_ptr<InputFile> OpenInput(const std::wstring& path) override;
+  bool WriteFile(const std::wstring& path, const std::string& bytes) override;
+  void Randomize() override;
+  float Rnd() override;
+  wchar_t DecimalSeparator() override { return decimalSeparator; }
+  std::wstring LCase(const std::wstring& text) override;
+  std::string ToAnsi(const std::wstring& text) override;
+  std::wstring FromAnsi(const std::string& bytes) override;
+
+  float TwipsPerPixel() const { return 1440.0f / static_cast<float>(dpi); }
+  std::wstring PathOf(const std::wstring& fileName) const { return appPath + L"\\" + fileName; }
+
+ private:
+  std::map<const forms::Form*, Handle> handles_;
+  Random random_;
+  Handle nextRegion_ = 0x500;
+};
+
+}  // namespace platform

@@ -1,0 +1,61 @@
+// The two check buttons: mark and freeze the right rows, then finish or deal again.
+#include "quiz/Convert.h"
+#include "quiz/Form1.h"
+#include "settings/Form3.h"
+
+namespace quiz {
+
+void Form1::cmdOK_Click(int Index) {
+  int right = 0;
+  // Freezes a right row: no more typing, painted like the window behind it.
+  auto freeze = [this, &right](int row) {
+    txtR[row].SetBackColor(BackColor());
+    txtR[row].SetEnabled(false);
+    ++right;
+  };
+
+  if (shared_.curPredmet == 0) {
+    for (int k = 1; k <= kRows; ++k) {
+      const int row = k - 1;
+      const auto answer = ParseSingle(txtR[row].Text(), platform_.DecimalSeparator());
+      if (!answer) {
+        // Not a number: this row and the ones after it stay as they are.
+        form3_.ShowInputError();
+        return;
+      }
+      const std::int16_t product = static_cast<std::int16_t>(nMnozh1[k] * nMnozh2[k]);
+      if (*answer == product) {
+        freeze(row);
+        lblZ[row].SetCaption(L"+");
+      } else {
+        lblZ[row].SetCaption(L"-");
+      }
+      lblZ[row].SetVisible(true);
+    }
+  } else {
+    for (int r = 0; r < kRows; ++r) {
+      const std::wstring typed = TrimSpaces(platform_.LCase(txtR[r].Text()));
+      // An empty answer is never right, so a missing dictionary cannot unlock the computer.
+      const bool accepted =
+          !typed.empty() && (typed == sOtvet[r][0] || (shared_.curPredmet == 1 && typed == sOtvet[r][1]));
+      if (accepted) freeze(r);
+    }
+  }
+
+  if (Index == 0 && right == 3) {
+    // The child has earned the desktop: a settings file we cannot write must not keep it locked.
+    SaveSettings(shared_.curPredmet);
+    platform_.End();
+    return;
+  }
+  if (Index == 1 && right == 3) {
+    if (shared_.curPredmet == 0) {
+      DoPrimery();
+    } else if (shared_.curPredmet > 0) {
+      DoSlova(shared_.curPredmet);
+    }
+    txtR[0].SetFocus();
+  }
+}
+
+}  // namespace quiz

@@ -1,0 +1,24 @@
+// Numbers and text as the user's locale writes them, and the small string helpers of the quiz.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace quiz {
+
+// The shortest text (seven significant digits at most) for a single-precision value, with the
+// locale's decimal separator: 0 gives "0", 14.25 gives "14,25" under a decimal comma.
+std::wstring FormatSingle(float value, wchar_t decimalSeparator);
+
+// Blanks around, an optional sign, digits with at most one decimal separator, at least one
+// digit. `eitherSeparator` accepts "," and "." whatever the locale uses. No value when the text
+// is not such a number (a type mismatch).
+std::optional<float> ParseSingle(const std::wstring& text, wchar_t decimalSeparator, bool eitherSeparator = false);
+
+// Removes leading and trailing space characters (only spaces).
+std::wstring TrimSpaces(const std::wstring& text);
+
+// Rounds to the nearest 32-bit integer, ties to even.
+long RoundToLong(float value);
+
+}  // namespace quiz

@@ -1,0 +1,77 @@
+// The quiz window's design: its controls, their places and looks, and which handler serves which event.
+#include "quiz/Form1.h"
+
+namespace quiz {
+
+using forms::Align;
+using forms::Color;
+using forms::Font;
+namespace SysColor = forms::SysColor;
+
+namespace {
+const Color kPanelGrey = Color::Rgb(224, 224, 224);
+const Font kProblemFont{L"Tahoma", 14.25f, true, forms::kCyrillicCharset};
+const Font kTitleFont{L"MS Sans Serif", 8.25f, true, forms::kCyrillicCharset};
+const float kRowTop[kRows] = {240, 840, 1440};
+const float kBoxTop[kRows] = {195, 795, 1395};
+const float kHintTop[kRows] = {960, 1560, 2160};
+const int kProblemTab[kRows] = {6, 7, 9};
+const int kBoxTab[kRows] = {1, 2, 3};
+const int kMarkTab[kRows] = {5, 8, 11};
+}  // namespace
+
+Form1::Form1(platform::Platform& platform, Shared& shared, settings::Form3& form3)
+    : Form(L"Form1", platform), platform_(platform), shared_(shared), form3_(form3) {
+  Text(L"Таблица умножения").Place(0, 0, 8520, 3720).Colors(Color::System(SysColor::Menu), Color::System(SysColor::WindowText));
+  SetArt(forms::Picture::QuizBackground);
+
+  Add(lblZag)
+      .Place(1320, 30, 5535, 525)
+      .Aligned(Align::Center)
+      .Colors(Color::Rgb(0, 0, 192), Color::System(SysColor::HighlightText))
+      .WithFont(kTitleFont)
+      .Tab(10);
+  Add(Frame1).NoBorder().Place(1750, 660, 4695, 2055).Colors(kPanelGrey, Color::System(SysColor::WindowText)).Tab(0);
+  for (int r = 0; r < kRows; ++r) {
+    Add(lblP[r], &Frame1)
+        .Place(200, kRowTop[r], 3000, 375)
+        .Aligned(Align::Right)
+        .Colors(kPanelGrey, Color::System(SysColor::WindowText))
+        .WithFont(kProblemFont)
+        .Tab(kProblemTab[r]);
+    Add(txtR[r], &Frame1).Place(3500, kBoxTop[r], 495, 495).Aligned(Align::Center).WithFont(kProblemFont).Tab(kBoxTab[r]);
+    txtR[r].SetMaxLength(2);
+    Add(lblZ[r], &Frame1)
+        .Place(4200, kRowTop[r], 375, 375)
+        .Aligned(Align::Center)
+        .Colors(kPanelGrey, Color::Rgb(255, 0, 0))
+        .WithFont(kProblemFont)
+        .Text(L"+")
+        .Tab(kMarkTab[r]);
+  }
+  Add(Timer1, &Frame1);
+  Timer1.SetInterval(120);
+
+  Add(cmdOK[0]).Place(2880, 2800, 1215, 375).Colors(Color::Rgb(255, 192, 192), Color::System(SysColor::WindowText)).Text(L"ВСЁ").Tab(4);
+  Add(cmdOK[1]).Place(4200, 2800, 1215, 375).Colors(Color::Rgb(0, 192, 192), Color::System(SysColor::WindowText)).Text(L"Ещё").Tab(12);
+  cmdOK[1].MakeDefault();
+
+  for (int r = 0; r < kRows; ++r) {
+    Add(picPod[r]).Place(1560, kHintTop[r], 240, 255).Tab(14 + r);
+    picPod[r].WithArt(forms::Picture::HintBall).SetToolTipText(L"Подсказка");
+  }
+  Add(picUP[0]).Place(1700, 255, 240, 150).Tab(13);
+  picUP[0].WithArt(forms::Picture::Corner);
+  Add(picUP[1]).Place(6150, 2760, 240, 240).Tab(17);
+  picUP[1].WithArt(forms::Picture::HelpBubble);
+
+  SetFirstFocus(&txtR[0]);
+
+  OnLoad = [this] { Form_Load(); };
+  for (int k = 0; k < 2; ++k) cmdOK[k].Click = [this, k] { cmdOK_Click(k); };
+}
+
+std::wstring Form1::IniPath() const { return platform_.AppPath() + L"\\quorvel.ini"; }
+std::wstring Form1::DictionaryPath() const { return platform_.AppPath() + L"\\quorvel_vcb.ini"; }
+
+}  // namespace quiz

@@ -1,0 +1,37 @@
+// The multiplication dealer.
+#include <string>
+
+#include "quiz/Form1.h"
+
+namespace quiz {
+
+void Form1::ResetAnswerBox(int row, float width, float left, int maxLength) {
+  forms::TextBox& box = txtR[row];
+  box.SetText(L"");
+  box.SetEnabled(true);
+  box.SetWidth(width);
+  box.SetLeft(left);
+  box.SetMaxLength(maxLength);
+  box.SetBackColor(forms::Color::System(forms::SysColor::Window));
+}
+
+void Form1::DoPrimery() {
+  platform_.Randomize();
+  for (int k = 1; k <= kRows; ++k) {
+    nMnozh1[k] = static_cast<std::int16_t>(10 * platform_.Rnd());
+    nMnozh2[k] = static_cast<std::int16_t>(10 * platform_.Rnd());
+    // 0 becomes 7 and 1 becomes 8: the table from 2 to 9, with its hardest rows twice as often.
+    if (nMnozh1[k] < 2) nMnozh1[k] += 7;
+    if (nMnozh2[k] < 2) nMnozh2[k] += 7;
+
+    const int row = k - 1;
+    const std::wstring gap(6, L' ');
+    lblP[row].SetCaption(std::to_wstring(nMnozh1[k]) + gap + L"x" + gap + std::to_wstring(nMnozh2[k]) + gap + L"=");
+    lblP[row].SetWidth(3000);
+    ResetAnswerBox(row, 495, 3500, 2);
+    lblZ[row].SetVisible(false);
+    picPod[row].SetVisible(false);
+  }
+}
+
+}  // namespace quiz

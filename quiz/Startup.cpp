@@ -1,0 +1,89 @@
+// Start-up: the window's shape and place, the settings file, the first deal.
+#include "quiz/Convert.h"
+#include "quiz/Form1.h"
+#include "quiz/LineReader.h"
+#include "settings/Module1.h"
+
+namespace quiz {
+
+namespace {
+// A settings line longer than this holds no number we could use.
+constexpr size_t kMaxSettingsLine = 256;
+
+// The value of a settings line: the text after its first "=", or the whole line.
+std::wstring ValueOf(const std::wstring& line) {
+  const size_t equals = line.find(L'=');
+  return equals == std::wstring::npos ? line : line.substr(equals + 1);
+}
+}  // namespace
+
+void Form1::Form_Load() {
+  const platform::Handle hWnd = this->hWnd();
+  const platform::Handle hRgn = platform_.CreateRoundRectRgn(100, 10, 444, 220, 30, 30);
+  platform_.SetWindowRgn(hWnd, hRgn, true);
+
+  settings::Module1::SetTopmost(platform_, hWnd, true);
+
+  SetLeft(static_cast<float>(RoundToLong(platform_.ScreenWidth()) / 2 - RoundToLong(Width()) / 2));
+  SetTop(static_cast<float>(RoundToLong(platform_.ScreenHeight()) / 2 - RoundToLong(Height()) / 2));
+
+  lblZag.SetCaption(L"\r\nРеши три примера и компьютер загрузится");
+
+  shared_.curPredmet = 0;
+  nStrok = 0;
+
+  if (platform_.FileExists(IniPath())) {
+    ReadSettings();
+  } else {
+    // A folder we cannot write to leaves the defaults in memory; the quiz goes on.
+    platform_.WriteFile(IniPath(), "Predmet=0\r\nFont=14,25\r\n");
+  }
+
+  DoPrimery();
+  if (shared_.curPredmet == 0) {
+    DoPrimery();
+  } else if (shared_.curPredmet == 1) {
+    DoSlova(1);
+  } else if (shared_.curPredmet == 2) {
+    DoSlova(2);
+  }
+}
+
+void Form1::ReadSettings() {
+  // A file we cannot open or read counts as one that holds nothing usable: defaults, and the file
+  // is left as it is for a parent to look at.
+  if (auto file = platform_.OpenInput(IniPath())) {
+    LineReader reader(*file, kMaxSettingsLine);
+    std::string line;
+    while (reader.Next(line)) {
+      if (nStrok >= 6) break;  // only six lines are kept
+      sIni[nStrok] = reader.Truncated() ? std::wstring() : ValueOf(platform_.FromAnsi(line));
+      ++nStrok;
+    }
+  }
+
+  // Subjects other than 0, 1 and 2, and values that are not numbers, mean multiplication.
+  const auto predmet = ParseSingle(sIni[0], platform_.DecimalSeparator(), true);
+  if (predmet && (*predmet == 1 || *predmet == 2)) shared_.curPredmet = *predmet;
+
+  ApplyFontSize(sIni[1]);
+}
+
+void Form1::ApplyFontSize(const std::wstring& value) {
+  // The design size stays when the value is no number or a size the quiz cannot show.
+  const auto size = ParseSingle(value, platform_.DecimalSeparator(), true);
+  if (!size || *size < kMinFontSize || *size > kMaxFontSize) return;
+  for (int r = 0; r < kRows; ++r) {
+    lblP[r].SetFontSize(*size);
+    txtR[r].SetFontSize(lblP[0].FontSize());
+  }
+}
+
+bool Form1::SaveSettings(float predmet) {
+  const wchar_t separator = platform_.DecimalSeparator();
+  const std::wstring text = L"Predmet=" + FormatSingle(predmet, separator) + L"\r\n" + L"Font=" +
+                            FormatSingle(lblP[0].FontSize(), separator) + L"\r\n";
+  return platform_.WriteFile(IniPath(), platform_.ToAnsi(text));
+}
+
+}  // namespace quiz

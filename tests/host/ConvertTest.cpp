@@ -1,0 +1,113 @@
+#include <gtest/gtest.h>
+
+#include "platform/Platform.h"
+#include "quiz/Convert.h"
+#include "quiz/LineReader.h"
+
+namespace {
+
+using quiz::FormatSingle;
+using quiz::ParseSingle;
+
+TEST(Numbers, FormatShortestWithTheLocaleSeparator) {
+  EXPECT_EQ(FormatSingle(0, L','), L"0");
+  EXPECT_EQ(FormatSingle(14.25f, L','), L"14,25");
+  EXPECT_EQ(FormatSingle(14.25f, L'.'), L"14.25");
+  EXPECT_EQ(FormatSingle(12, L','), L"12");
+  EXPECT_EQ(FormatSingle(2, L','), L"2");
+  EXPECT_EQ(FormatSingle(15.75f, L','), L"15,75");
+  EXPECT_EQ(FormatSingle(1.0f / 3, L','), L"0,3333333");
+  EXPECT_EQ(FormatSingle(13.5f, L','), L"13,5");
+}
+
+TEST(Numbers, ParseWhatTheLocaleWrites) {
+  EXPECT_EQ(ParseSingle(L"7", L','), 7);
+  EXPECT_EQ(ParseSingle(L" 7", L','), 7);
+  EXPECT_EQ(ParseSingle(L"07", L','), 7);
+  EXPECT_EQ(ParseSingle(L"7,", L','), 7);
+  EXPECT_EQ(ParseSingle(L"+7", L','), 7);
+  EXPECT_EQ(ParseSingle(L"-7", L','), -7);
+  EXPECT_EQ(ParseSingle(L"14,25", L','), 14.25f);
+  EXPECT_EQ(ParseSingle(L",5", L','), 0.5f);
+  EXPECT_EQ(ParseSingle(L"7.", L'.'), 7);
+}
+
+TEST(Numbers, RejectWhatIsNoNumber) {
+  for (const wchar_t* text : {L"", L" ", L"a", L"7a", L"-", L",", L"7 7", L"1,2,3", L"7.", L"1e3", L"++7", L"٣"}) {
+    EXPECT_FALSE(ParseSingle(text, L',').has_value()) << static_cast<int>(text[0]);
+  }
+  EXPECT_FALSE(ParseSingle(L"1" + std::wstring(60, L'0'), L',').has_value());
+}
+
+TEST(Numbers, SettingsAcceptBothSeparators) {
+  EXPECT_EQ(ParseSingle(L"14.25", L',', true), 14.25f);
+  EXPECT_EQ(ParseSingle(L"14,25", L'.', true), 14.25f);
+  EXPECT_FALSE(ParseSingle(L"1.2,3", L',', true).has_value());
+}
+
+class Chunks : public platform::InputFile {
+ public:
+  Chunks(std::string bytes, long chunk) : bytes_(std::move(bytes)), chunk_(chunk) {}
+  long Read(char* buffer, long size) override {
+    if (failAt_ >= 0 && at_ >= failAt_) return -1;
+    long n = std::min<long>({size, chunk_, static_cast<long>(bytes_.size()) - at_});
+    std::copy_n(bytes_.data() + at_, n, buffer);
+    at_ += n;
+    return n;
+  }
+  long failAt_ = -1;
+
+ private:
+  std::string bytes_;
+  long chunk_, at_ = 0;
+};
+
+std::vector<std::string> Lines(const std::string& bytes, long chunk = 4096, size_t max = 100) {
+  Chunks file(bytes, chunk);
+  quiz::LineReader reader(file, max);
+  std::vector<std::string> lines;
+  std::string line;
+  while (reader.Next(line)) lines.push_back(line);
+  return lines;
+}
+
+TEST(Lines, CrAndCrLfEndALineButALoneLfDoesNot) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(Lines(""), (V{}));
+  EXPECT_EQ(Lines("a"), (V{"a"}));
+  EXPECT_EQ(Lines("a\r\n"), (V{"a"}));
+  EXPECT_EQ(Lines("a\rb"), (V{"a", "b"}));
+  EXPECT_EQ(Lines("a\nb\r\n"), (V{"a\nb"}));
+  EXPECT_EQ(Lines("\r\n\r\n"), (V{"", ""}));
+  EXPECT_EQ(Lines("a\r\n\nb"), (V{"a", "\nb"}));
+  EXPECT_EQ(Lines("a\r\r\nb"), (V{"a", "", "b"}));
+}
+
+TEST(Lines, ALineEndSplitBetweenReadsIsOneLineEnd) {
+  for (long chunk = 1; chunk <= 4; ++chunk) {
+    EXPECT_EQ(Lines("ab\r\ncd\r\nef", chunk), (std::vector<std::string>{"ab", "cd", "ef"})) << chunk;
+  }
+}
+
+TEST(Lines, LongLinesAreCutAndFlagged) {
+  Chunks file(std::string(10, 'x') + "\r\nok\r\n", 3);
+  quiz::LineReader reader(file, 4);
+  std::string line;
+  ASSERT_TRUE(reader.Next(line));
+  EXPECT_EQ(line, "xxxx");
+  EXPECT_TRUE(reader.Truncated());
+  ASSERT_TRUE(reader.Next(line));
+  EXPECT_EQ(line, "ok");
+  EXPECT_FALSE(reader.Truncated());
+}
+
+TEST(Lines, AReadErrorEndsTheFileAndIsReported) {
+  Chunks file("abc\r\ndef\r\n", 2);
+  file.failAt_ = 2;
+  quiz::LineReader reader(file, 100);
+  std::string line;
+  EXPECT_FALSE(reader.Next(line));
+  EXPECT_TRUE(reader.Failed());
+}
+
+}  // namespace
