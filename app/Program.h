@@ -8,13 +8,15 @@
 namespace app {
 
 struct Program {
-  explicit Program(platform::Platform& platform) : form3(platform, shared, form1), form1(platform, shared, form3) {}
+  explicit Program(platform::Platform& platform)
+      : form3(platform, shared, form1), form4(platform), form1(platform, shared, form3, form4) {}
 
   // Loads the quiz window (its start-up sequence runs) and shows it.
   void Start() { form1.Show(); }
 
   quiz::Shared shared;
   settings::Form3 form3;
+  quiz::Form4 form4;
   quiz::Form1 form1;
 };
 

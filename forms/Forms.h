@@ -71,6 +71,8 @@ class Binding {
   virtual ~Binding() = default;
   // Creates the form's window and the windows of its controls (hidden).
   virtual void Load(Form& form) = 0;
+  // Destroys the windows of a form whose controls are going away.
+  virtual void Unload(Form& form) = 0;
   virtual void Changed(Control& control, Prop what) = 0;
   virtual void SetFocus(Control& control) = 0;
   // The size the font system grants for the font, in points; 0 when it cannot show it.
@@ -260,6 +262,9 @@ class Form : public Control {
   Form(std::wstring name, Binding& binding) : Control(Kind::Form, std::move(name)), binding_(binding) {
     form_ = this;
     Hidden();
+  }
+  ~Form() override {
+    if (loaded_) binding_.Unload(*this);
   }
 
   Binding& binding() const { return binding_; }

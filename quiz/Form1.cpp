@@ -20,8 +20,8 @@ const int kBoxTab[kRows] = {1, 2, 3};
 const int kMarkTab[kRows] = {5, 8, 11};
 }  // namespace
 
-Form1::Form1(platform::Platform& platform, Shared& shared, settings::Form3& form3)
-    : Form(L"Form1", platform), platform_(platform), shared_(shared), form3_(form3) {
+Form1::Form1(platform::Platform& platform, Shared& shared, settings::Form3& form3, Form4& form4)
+    : Form(L"Form1", platform), platform_(platform), shared_(shared), form3_(form3), form4_(form4) {
   Text(L"Таблица умножения").Place(0, 0, 8520, 3720).Colors(Color::System(SysColor::Menu), Color::System(SysColor::WindowText));
   SetArt(forms::Picture::QuizBackground);
 
@@ -69,6 +69,15 @@ Form1::Form1(platform::Platform& platform, Shared& shared, settings::Form3& form
 
   OnLoad = [this] { Form_Load(); };
   for (int k = 0; k < 2; ++k) cmdOK[k].Click = [this, k] { cmdOK_Click(k); };
+  for (int r = 0; r < kRows; ++r) {
+    txtR[r].KeyDown = [this, r](int KeyCode, int Shift) { txtR_KeyDown(r, KeyCode, Shift); };
+    picPod[r].Click = [this, r] { picPod_Click(r); };
+    lblP[r].MouseDown = [this](int, int, float, float) { StartDrag(); };
+  }
+  for (int k = 0; k < 2; ++k) picUP[k].Click = [this, k] { picUP_Click(k); };
+  lblZag.MouseDown = [this](int, int, float, float) { StartDrag(); };
+  Timer1.Tick = [this] { Timer1_Timer(); };
+  form4_.Closed = [this] { picUP[1].SetToolTipText(L" Открыть справку "); };
 }
 
 std::wstring Form1::IniPath() const { return platform_.AppPath() + L"\\quorvel.ini"; }

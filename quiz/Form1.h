@@ -6,6 +6,7 @@
 
 #include "forms/Forms.h"
 #include "platform/Platform.h"
+#include "quiz/Form4.h"
 
 namespace settings {
 class Form3;
@@ -29,7 +30,7 @@ inline constexpr wchar_t kFiller[] = L"абракадабрабилиберда"
 
 class Form1 : public forms::Form {
  public:
-  Form1(platform::Platform& platform, Shared& shared, settings::Form3& form3);
+  Form1(platform::Platform& platform, Shared& shared, settings::Form3& form3, Form4& form4);
 
   // Controls, in the order of the layout table.
   forms::Label lblZag{L"lblZag"};
@@ -63,6 +64,14 @@ class Form1 : public forms::Form {
   void Oshibka_vcb();
   // The two check buttons.
   void cmdOK_Click(int Index);
+  // Hot keys in the answer boxes.
+  void txtR_KeyDown(int Index, int KeyCode, int Shift);
+  // The keyboard guard: answers the Windows keys with Escape.
+  void Timer1_Timer();
+  // The help button, the hint pictures, and dragging by the title or a problem.
+  void picUP_Click(int Index);
+  void picPod_Click(int Index);
+  void StartDrag();
 
   // Writes the settings file with the given subject and the font size of the first problem label.
   bool SaveSettings(float predmet);
@@ -73,10 +82,16 @@ class Form1 : public forms::Form {
   void ReadSettings();
   void ApplyFontSize(const std::wstring& value);
   void ResetAnswerBox(int row, float width, float left, int maxLength);
+  // Ctrl+Y and Ctrl+U: every problem label one point from its own size, every box as the first label.
+  void StepFontSize(float step);
 
   platform::Platform& platform_;
   Shared& shared_;
   settings::Form3& form3_;
+  Form4& form4_;
 };
+
+// The letter that opens the settings dialog together with Ctrl (not listed in the help).
+constexpr int kSettingsKey = 'N';
 
 }  // namespace quiz

@@ -39,6 +39,11 @@ void SimPlatform::Load(forms::Form& form) {
   handles_[&form] = handle;
 }
 
+void SimPlatform::Unload(forms::Form& form) {
+  handles_.erase(&form);
+  if (focus && focus->form() == &form) focus = nullptr;
+}
+
 void SimPlatform::Changed(forms::Control& control, forms::Prop what) {
   // A form shown for the first time puts the focus on its first control.
   if (control.kind() == forms::Kind::Form && what == forms::Prop::Visible && control.Visible()) {

@@ -59,6 +59,7 @@ class SimPlatform : public Platform {
 
   // Binding
   void Load(forms::Form& form) override;
+  void Unload(forms::Form& form) override;
   void Changed(forms::Control& control, forms::Prop what) override;
   void SetFocus(forms::Control& control) override;
   float GrantFontSize(const forms::Font& font) override;

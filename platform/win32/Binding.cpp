@@ -1,0 +1,324 @@
+// Forms onto real windows: a top-level popup per form, a standard child control per control,
+// and every property change mirrored onto its window.
+// https://learn.microsoft.com/windows/win32/controls/individual-control-info
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "platform/win32/Win32Platform.h"
+#include "platform/win32/WindowClasses.h"
+
+namespace platform::win32 {
+
+using forms::Control;
+using forms::Form;
+using forms::Kind;
+using forms::Prop;
+
+Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
+  HDC screen = GetDC(nullptr);
+  dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
+  ReleaseDC(nullptr, screen);
+  if (dpi_ <= 0) dpi_ = 96;
+  RegisterWindowClasses(instance_, this);
+}
+
+Win32Platform::~Win32Platform() {
+  for (auto& [key, font] : fonts_) DeleteObject(font);
+  for (auto& [key, brush] : brushes_) DeleteObject(brush);
+}
+
+int Win32Platform::Px(float twips) const { return static_cast<int>(std::lround(twips * static_cast<float>(dpi_) / 1440.0f)); }
+float Win32Platform::Twips(int pixels) const { return static_cast<float>(pixels) * 1440.0f / static_cast<float>(dpi_); }
+
+HWND Win32Platform::WindowOf(const Control& control) const {
+  auto it = windows_.find(&control);
+  return it == windows_.end() ? nullptr : it->second.hwnd;
+}
+
+Control* Win32Platform::ControlOf(HWND hwnd) const {
+  auto it = controls_.find(hwnd);
+  return it == controls_.end() ? nullptr : it->second;
+}
+
+Control* Win32Platform::ControlById(const Form& form, int id) const {
+  for (Control* control : form.Controls()) {
+    auto it = windows_.find(control);
+    if (it != windows_.end() && it->second.id == id) return control;
+  }
+  return nullptr;
+}
+
+void Win32Platform::Load(Form& form) {
+  const DWORD exStyle = form.Art() == forms::Picture::QuizBackground ? 0 : WS_EX_TOOLWINDOW;
+  HWND hwnd = CreateWindowExW(exStyle, kFormClass, form.Caption().c_str(), WS_POPUP | WS_CLIPCHILDREN, Px(form.Left()),
+                              Px(form.Top()), Px(form.Width()), Px(form.Height()), nullptr, nullptr, instance_, &form);
+  windows_[&form] = Window{&form, hwnd};
+  controls_[hwnd] = &form;
+  CreateChildren(form, nullptr, hwnd);
+}
+
+void Win32Platform::Unload(Form& form) {
+  // The form's controls are gone already: forget them before their windows hear of it.
+  HWND hwnd = WindowOf(form);
+  for (auto it = windows_.begin(); it != windows_.end();) {
+    const bool ours = it->second.owner == &form;
+    if (ours) {
+      controls_.erase(it->second.hwnd);
+      if (it->second.hwnd) SetWindowLongPtrW(it->second.hwnd, GWLP_USERDATA, 0);
+      it = windows_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  if (auto tip = toolTips_.find(&form); tip != toolTips_.end()) {
+    DestroyWindow(tip->second);
+    toolTips_.erase(tip);
+  }
+  DestroyWindow(hwnd);
+}
+
+void Win32Platform::CreateChildren(Form& form, Control* container, HWND parent) {
+  std::vector<Control*> children;
+  for (Control* control : form.Controls()) {
+    if (control->Container() == container) children.push_back(control);
+  }
+  // Creation order is the order of the tab key.
+  std::stable_sort(children.begin(), children.end(),
+                   [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+  for (Control* control : children) {
+    const int id = 100 + static_cast<int>(std::find(form.Controls().begin(), form.Controls().end(), control) -
+                                          form.Controls().begin());
+    if (control->kind() == Kind::Timer) {
+      windows_[control] = Window{&form, nullptr, nextTimerId_++};
+      UpdateTimer(*control);
+      continue;
+    }
+    HWND hwnd = CreateControl(*control, parent, id);
+    windows_[control] = Window{&form, hwnd, id};
+    controls_[hwnd] = control;
+    if (control->kind() == Kind::TextBox) Changed(*control, Prop::MaxLength);
+    if (control->kind() == Kind::OptionButton) Changed(*control, Prop::Value);
+    if (control->kind() == Kind::Frame) CreateChildren(form, control, hwnd);
+    if (!control->ToolTipText().empty()) UpdateToolTip(*control);
+  }
+  RaiseAboveFrames(form, container);
+}
+
+HWND Win32Platform::CreateControl(Control& control, HWND parent, int id) {
+  const wchar_t* windowClass = L"Static";
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.Visible() ? WS_VISIBLE : 0) | (control.Enabled() ? 0 : WS_DISABLED);
+  DWORD exStyle = 0;
+  const auto align = control.Alignment();
+  switch (control.kind()) {
+    case Kind::Label:
+      style |= SS_NOTIFY | SS_NOPREFIX | (align == forms::Align::Right ? SS_RIGHT : align == forms::Align::Center ? SS_CENTER : SS_LEFT);
+      break;
+    case Kind::TextBox:
+      windowClass = L"Edit";
+      style |= WS_TABSTOP | ES_AUTOHSCROLL | (align == forms::Align::Center ? ES_CENTER : align == forms::Align::Right ? ES_RIGHT : ES_LEFT);
+      exStyle |= WS_EX_CLIENTEDGE;
+      break;
+    case Kind::CommandButton:
+      windowClass = L"Button";
+      style |= WS_TABSTOP | BS_OWNERDRAW;
+      break;
+    case Kind::OptionButton:
+      windowClass = L"Button";
+      style |= WS_TABSTOP | BS_RADIOBUTTON;
+      break;
+    case Kind::PictureBox:
+      style |= SS_NOTIFY | SS_OWNERDRAW;
+      break;
+    case Kind::Frame:
+      windowClass = kFrameClass;
+      style |= WS_CLIPCHILDREN;
+      exStyle |= WS_EX_CONTROLPARENT;
+      break;
+    case Kind::Line:
+      style |= SS_BLACKRECT;
+      break;
+    default:
+      break;
+  }
+  const int width = control.kind() == Kind::Line ? std::max(1, Px(control.Width())) : Px(control.Width());
+  const int height = control.kind() == Kind::Line ? std::max(1, Px(control.Height())) : Px(control.Height());
+  HWND hwnd = CreateWindowExW(exStyle, windowClass, control.Caption().c_str(), style, Px(control.Left()),
+                              Px(control.Top()), width, height, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, &control);
+  SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control)), FALSE);
+  if (control.kind() != Kind::Frame) SubclassControl(hwnd, this, &control);
+  return hwnd;
+}
+
+// Pictures, and controls that overlap a frame beside them, are drawn in front (a raised control that
+// takes the focus is also reached first by Tab).
+void Win32Platform::RaiseAboveFrames(Form& form, Control* container) {
+  for (Control* control : form.Controls()) {
+    if (control->Container() != container || control->kind() == Kind::Frame || !WindowOf(*control)) continue;
+    if (control->kind() == Kind::PictureBox) {
+      ::SetWindowPos(WindowOf(*control), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      continue;
+    }
+    for (Control* frame : form.Controls()) {
+      if (frame->Container() != container || frame->kind() != Kind::Frame) continue;
+      const bool overlaps = control->Left() < frame->Left() + frame->Width() && frame->Left() < control->Left() + control->Width() &&
+                            control->Top() < frame->Top() + frame->Height() && frame->Top() < control->Top() + control->Height();
+      if (overlaps) {
+        ::SetWindowPos(WindowOf(*control), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        break;
+      }
+    }
+  }
+}
+
+void Win32Platform::Changed(Control& control, Prop what) {
+  auto it = windows_.find(&control);
+  if (it == windows_.end()) return;
+  HWND hwnd = it->second.hwnd;
+  if (control.kind() == Kind::Timer) {
+    UpdateTimer(control);
+    return;
+  }
+  switch (what) {
+    case Prop::Caption:
+      SetWindowTextW(hwnd, control.Caption().c_str());
+      break;
+    case Prop::Move: {
+      const int width = control.kind() == Kind::Line ? std::max(1, Px(control.Width())) : Px(control.Width());
+      const int height = control.kind() == Kind::Line ? std::max(1, Px(control.Height())) : Px(control.Height());
+      moving_ = true;
+      ::SetWindowPos(hwnd, nullptr, Px(control.Left()), Px(control.Top()), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+      moving_ = false;
+      break;
+    }
+    case Prop::Visible:
+      if (control.kind() == Kind::Form) {
+        if (control.Visible()) {
+          ShowForm(static_cast<Form&>(control));
+        } else {
+          ShowWindow(hwnd, SW_HIDE);
+        }
+      } else {
+        ShowWindow(hwnd, control.Visible() ? SW_SHOWNA : SW_HIDE);
+      }
+      break;
+    case Prop::Enabled:
+      EnableWindow(hwnd, control.Enabled());
+      break;
+    case Prop::Colors:
+      InvalidateRect(hwnd, nullptr, TRUE);
+      break;
+    case Prop::Font:
+      SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(control)), TRUE);
+      break;
+    case Prop::MaxLength:
+      SendMessageW(hwnd, EM_LIMITTEXT, static_cast<forms::TextBox&>(control).MaxLength(), 0);
+      break;
+    case Prop::SelStart: {
+      const int at = static_cast<forms::TextBox&>(control).SelStart();
+      SendMessageW(hwnd, EM_SETSEL, at, at);
+      break;
+    }
+    case Prop::ToolTip:
+      UpdateToolTip(control);
+      break;
+    case Prop::Value:
+      SendMessageW(hwnd, BM_SETCHECK, static_cast<forms::OptionButton&>(control).Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+      break;
+    case Prop::Timer:
+      break;
+  }
+}
+
+void Win32Platform::ShowForm(Form& form) {
+  Window& window = windows_[&form];
+  ShowWindow(window.hwnd, SW_SHOW);
+  SetForegroundWindow(window.hwnd);
+  if (!window.shownOnce) {
+    window.shownOnce = true;
+    if (Control* first = form.FirstFocus()) SetFocus(*first);
+  }
+}
+
+void Win32Platform::SetFocus(Control& control) {
+  if (HWND hwnd = WindowOf(control)) ::SetFocus(hwnd);
+}
+
+float Win32Platform::GrantFontSize(const forms::Font& font) {
+  // Fonts come in whole pixels at the screen's dots per inch.
+  const float pixels = std::nearbyint(font.size * static_cast<float>(dpi_) / 72.0f);
+  if (!(pixels >= 1) || font.size > 2000) return 0;
+  return pixels * 72.0f / static_cast<float>(dpi_);
+}
+
+std::uintptr_t Win32Platform::WindowHandle(Form& form) { return reinterpret_cast<std::uintptr_t>(WindowOf(form)); }
+
+void Win32Platform::UpdateTimer(Control& timer) {
+  Window& window = windows_[&timer];
+  HWND form = WindowOf(*timer.form());
+  const int interval = static_cast<forms::Timer&>(timer).Interval();
+  if (timer.Enabled() && interval > 0) {
+    SetTimer(form, static_cast<UINT_PTR>(window.id), static_cast<UINT>(interval), nullptr);
+  } else {
+    KillTimer(form, static_cast<UINT_PTR>(window.id));
+  }
+}
+
+void Win32Platform::UpdateToolTip(Control& control) {
+  Form& form = *control.form();
+  HWND& tip = toolTips_[&form];
+  if (!tip) {
+    INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&init);
+    tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0,
+                          WindowOf(form), nullptr, instance_, nullptr);
+  }
+  TTTOOLINFOW info{};
+  info.cbSize = sizeof info;
+  info.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+  info.hwnd = WindowOf(form);
+  info.uId = reinterpret_cast<UINT_PTR>(WindowOf(control));
+  std::wstring text = control.ToolTipText();
+  info.lpszText = text.data();
+  SendMessageW(tip, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+  if (!text.empty()) SendMessageW(tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
+}
+
+HFONT Win32Platform::FontOf(const Control& control) {
+  forms::Font font = control.GetFont();
+  if (font.name.empty()) {
+    // No font of its own: the system's dialog font.
+    NONCLIENTMETRICSW metrics{};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    font.name = metrics.lfMessageFont.lfFaceName;
+    font.size = static_cast<float>(-metrics.lfMessageFont.lfHeight) * 72.0f / static_cast<float>(dpi_);
+    font.charset = metrics.lfMessageFont.lfCharSet;
+  }
+  const int height = -static_cast<int>(std::nearbyint(font.size * static_cast<float>(dpi_) / 72.0f));
+  const std::wstring key = font.name + L"|" + std::to_wstring(height) + L"|" + std::to_wstring(font.bold) + L"|" +
+                           std::to_wstring(font.charset);
+  HFONT& handle = fonts_[key];
+  if (!handle) {
+    handle = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+                         static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                         DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+  }
+  return handle;
+}
+
+COLORREF Win32Platform::ColorOf(forms::Color color) const {
+  return color.system ? GetSysColor(static_cast<int>(color.value)) : static_cast<COLORREF>(color.value);
+}
+
+HBRUSH Win32Platform::BrushOf(forms::Color color) {
+  const COLORREF rgb = ColorOf(color);
+  HBRUSH& brush = brushes_[rgb];
+  if (!brush) brush = CreateSolidBrush(rgb);
+  return brush;
+}
+
+}  // namespace platform::win32

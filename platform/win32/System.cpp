@@ -1,0 +1,177 @@
+// The system calls behind Platform: region and z-order, registry, keyboard, files, locale, clock.
+// https://learn.microsoft.com/windows/win32/api/winuser/
+#include <windows.h>
+
+#include "platform/win32/Win32Platform.h"
+
+namespace platform::win32 {
+
+namespace {
+
+template <class T>
+T As(Handle h) {
+  return reinterpret_cast<T>(h);
+}
+
+class Win32File : public InputFile {
+ public:
+  explicit Win32File(HANDLE file) : file_(file) {}
+  ~Win32File() override { CloseHandle(file_); }
+  long Read(char* buffer, long size) override {
+    DWORD read = 0;
+    if (!::ReadFile(file_, buffer, static_cast<DWORD>(size), &read, nullptr)) return -1;
+    return static_cast<long>(read);
+  }
+
+ private:
+  HANDLE file_;
+};
+
+std::wstring ModulePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n < path.size()) {
+      path.resize(n);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+}  // namespace
+
+Handle Win32Platform::CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, int h) {
+  // The program gives pixels of a 96-dpi screen; the window is laid out at the real dpi.
+  auto s = [this](int v) { return MulDiv(v, dpi_, 96); };
+  return reinterpret_cast<Handle>(::CreateRoundRectRgn(s(x1), s(y1), s(x2), s(y2), s(w), s(h)));
+}
+
+int Win32Platform::SetWindowRgn(Handle hWnd, Handle hRgn, bool bRedraw) {
+  return ::SetWindowRgn(As<HWND>(hWnd), As<HRGN>(hRgn), bRedraw);
+}
+
+int Win32Platform::SetWindowPos(Handle hWnd, Handle after, int x, int y, int cx, int cy, unsigned flags) {
+  return ::SetWindowPos(As<HWND>(hWnd), As<HWND>(after), x, y, cx, cy, flags);
+}
+
+int Win32Platform::ReleaseCapture() { return ::ReleaseCapture(); }
+
+long Win32Platform::SendMessageA(Handle hWnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
+  return static_cast<long>(::SendMessageA(As<HWND>(hWnd), msg, wParam, lParam));
+}
+
+short Win32Platform::GetAsyncKeyState(int vKey) { return ::GetAsyncKeyState(vKey); }
+
+void Win32Platform::keybd_event(std::uint8_t bVk, std::uint8_t bScan, std::uint32_t dwFlags, std::uintptr_t extra) {
+  ::keybd_event(bVk, bScan, dwFlags, extra);
+}
+
+long Win32Platform::RegOpenKeyA(Handle hKey, const std::string& subKey, Handle* phkResult) {
+  HKEY key = nullptr;
+  const long result = ::RegOpenKeyA(As<HKEY>(hKey), subKey.c_str(), &key);
+  if (result == ERROR_SUCCESS) *phkResult = reinterpret_cast<Handle>(key);
+  return result;
+}
+
+long Win32Platform::RegSetValueExA(Handle hKey, const std::string& name, std::uint32_t reserved, std::uint32_t type,
+                                   const std::uint8_t* data, std::uint32_t cbData) {
+  return ::RegSetValueExA(As<HKEY>(hKey), name.c_str(), reserved, type, data, cbData);
+}
+
+long Win32Platform::RegDeleteValueA(Handle hKey, const std::string& name) {
+  return ::RegDeleteValueA(As<HKEY>(hKey), name.c_str());
+}
+
+long Win32Platform::RegCloseKey(Handle hKey) { return ::RegCloseKey(As<HKEY>(hKey)); }
+
+void Win32Platform::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
+
+void Win32Platform::DoEvents() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return;
+    }
+    Dispatch(msg);
+  }
+}
+
+void Win32Platform::End() { ExitProcess(0); }
+
+float Win32Platform::ScreenWidth() { return Twips(GetSystemMetrics(SM_CXSCREEN)); }
+float Win32Platform::ScreenHeight() { return Twips(GetSystemMetrics(SM_CYSCREEN)); }
+
+std::wstring Win32Platform::AppPath() {
+  const std::wstring path = ModulePath();
+  return path.substr(0, path.find_last_of(L"\\/"));
+}
+
+std::wstring Win32Platform::AppExeName() {
+  const std::wstring path = ModulePath();
+  std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+  const size_t dot = name.find_last_of(L'.');
+  return dot == std::wstring::npos ? name : name.substr(0, dot);
+}
+
+bool Win32Platform::FileExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::unique_ptr<InputFile> Win32Platform::OpenInput(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<Win32File>(file);
+}
+
+bool Win32Platform::WriteFile(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  const BOOL closed = CloseHandle(file);
+  return ok && closed && written == bytes.size();
+}
+
+void Win32Platform::Randomize() {
+  LARGE_INTEGER counter;
+  QueryPerformanceCounter(&counter);
+  random_.Seed(static_cast<std::uint32_t>(counter.QuadPart ^ (counter.QuadPart >> 24) ^ GetTickCount()));
+}
+
+float Win32Platform::Rnd() { return random_.Next(); }
+
+wchar_t Win32Platform::DecimalSeparator() {
+  wchar_t text[8] = {};
+  if (GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, text, 8) < 2) return L'.';
+  return text[0];
+}
+
+std::wstring Win32Platform::LCase(const std::wstring& text) {
+  if (text.empty()) return text;
+  std::wstring lower(text.size(), L'\0');
+  const int n = LCMapStringW(LOCALE_USER_DEFAULT, LCMAP_LOWERCASE, text.data(), static_cast<int>(text.size()),
+                             lower.data(), static_cast<int>(lower.size()));
+  return n > 0 ? lower.substr(0, static_cast<size_t>(n)) : text;
+}
+
+std::string Win32Platform::ToAnsi(const std::wstring& text) {
+  if (text.empty()) return {};
+  const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  std::string bytes(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
+  return bytes;
+}
+
+std::wstring Win32Platform::FromAnsi(const std::string& bytes) {
+  if (bytes.empty()) return {};
+  const int n = MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+  std::wstring text(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
+  return text;
+}
+
+}  // namespace platform::win32

@@ -1,0 +1,253 @@
+// Drives the real quorvel.exe from outside, as a person or a screen reader would: windows are
+// found and read through their classes and window texts, input goes in as real key presses and clicks.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+#include <thread>
+#include <vector>
+
+#ifndef QUORVEL_EXE_PATH
+#error "QUORVEL_EXE_PATH names the quorvel.exe under test"
+#endif
+
+namespace e2e {
+
+inline bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  while (std::chrono::steady_clock::now() < until) {
+    if (done()) return true;
+    std::this_thread::sleep_for(std::chrono::milliseconds(25));
+  }
+  return done();
+}
+
+inline std::wstring Text(HWND hwnd) {
+  wchar_t buffer[1024] = {};
+  DWORD_PTR length = 0;
+  SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, &length);
+  return std::wstring(buffer, length);
+}
+
+inline std::wstring ClassOf(HWND hwnd) {
+  wchar_t name[64] = {};
+  GetClassNameW(hwnd, name, 64);
+  return name;
+}
+
+// The direct children of a window, in their order (the tab order).
+inline std::vector<HWND> Children(HWND parent) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) children.push_back(child);
+  return children;
+}
+
+// A child's rectangle relative to its parent's client area.
+inline RECT RectIn(HWND child) {
+  RECT rect;
+  GetWindowRect(child, &rect);
+  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+// Children of a class, ordered top to bottom, optionally only those whose left edge is `left`.
+inline std::vector<HWND> Column(HWND parent, const wchar_t* className, int left = -1) {
+  std::vector<HWND> column;
+  for (HWND child : Children(parent)) {
+    if (ClassOf(child) == className && (left < 0 || RectIn(child).left == left)) column.push_back(child);
+  }
+  std::sort(column.begin(), column.end(), [](HWND a, HWND b) { return RectIn(a).top < RectIn(b).top; });
+  return column;
+}
+
+inline HWND ChildWithText(HWND parent, const std::wstring& text) {
+  for (HWND child : Children(parent)) {
+    if (Text(child) == text) return child;
+  }
+  return nullptr;
+}
+
+inline void SendKey(WORD vk, bool up) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  SendInput(1, &input, sizeof input);
+}
+
+// Presses and releases a key, with modifier keys held around it.
+inline void Press(WORD vk, std::initializer_list<WORD> modifiers = {}) {
+  for (WORD m : modifiers) SendKey(m, false);
+  SendKey(vk, false);
+  SendKey(vk, true);
+  for (auto m = std::rbegin(modifiers); m != std::rend(modifiers); ++m) SendKey(*m, true);
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+}
+
+// Types digits and letters as key presses.
+inline void Type(const std::wstring& text) {
+  for (wchar_t c : text) {
+    if (c >= L'0' && c <= L'9') {
+      Press(static_cast<WORD>(c));
+    } else if (c >= L'a' && c <= L'z') {
+      Press(static_cast<WORD>(c - L'a' + 'A'));
+    } else if (c == L' ') {
+      Press(VK_SPACE);
+    } else if (c == L',') {
+      Press(VK_OEM_COMMA);
+    }
+  }
+}
+
+// A real left click in the middle of a window.
+inline void Click(HWND hwnd) {
+  RECT rect;
+  GetWindowRect(hwnd, &rect);
+  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  INPUT input[2] = {};
+  input[0].type = input[1].type = INPUT_MOUSE;
+  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, input, sizeof(INPUT));
+  std::this_thread::sleep_for(std::chrono::milliseconds(60));
+}
+
+inline std::string ReadFileBytes(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return "<missing>";
+  std::string bytes;
+  char buffer[4096];
+  DWORD read = 0;
+  while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+  CloseHandle(file);
+  return bytes;
+}
+
+inline void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(file);
+}
+
+// One run of quorvel.exe in a folder of its own.
+class Quiz {
+ public:
+  // Copies the program into a fresh folder, where `files` (name, bytes) are written first.
+  explicit Quiz(const std::vector<std::pair<std::wstring, std::string>>& files = {}) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    folder_ = std::wstring(temp) + L"quorvel-e2e-" + std::to_wstring(GetTickCount()) + L"-" +
+              std::to_wstring(counter_++);
+    CreateDirectoryW(folder_.c_str(), nullptr);
+    exe_ = folder_ + L"\\quorvel.exe";
+    CopyFileW(QUORVEL_EXE_PATH, exe_.c_str(), FALSE);
+    for (const auto& [name, bytes] : files) WriteFileBytes(Path(name), bytes);
+  }
+  ~Quiz() {
+    if (running()) {
+      TerminateProcess(process_.hProcess, 1);
+      WaitForSingleObject(process_.hProcess, 5000);
+    }
+    if (process_.hProcess) {
+      CloseHandle(process_.hProcess);
+      CloseHandle(process_.hThread);
+    }
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((folder_ + L"\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+      do {
+        SetFileAttributesW(Path(found.cFileName).c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(Path(found.cFileName).c_str());
+      } while (FindNextFileW(find, &found));
+      FindClose(find);
+    }
+    RemoveDirectoryW(folder_.c_str());
+  }
+
+  // Starts the program and waits for the quiz window.
+  void Start() {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring command = L"\"" + exe_ + L"\"";
+    ASSERT_TRUE(CreateProcessW(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
+                               &startup, &process_));
+    ASSERT_TRUE(WaitFor([this] { return (form1_ = TopLevel(L"Таблица умножения")) && IsWindowVisible(form1_); }))
+        << "the quiz window did not appear";
+    WaitFor([this] { return Focus() != nullptr; }, 3000);
+  }
+
+  HWND TopLevel(const std::wstring& title) const {
+    struct Search {
+      DWORD pid;
+      const std::wstring* title;
+      HWND found;
+    } search{process_.dwProcessId, &title, nullptr};
+    EnumWindows(
+        [](HWND hwnd, LPARAM data) -> BOOL {
+          auto& s = *reinterpret_cast<Search*>(data);
+          DWORD pid = 0;
+          GetWindowThreadProcessId(hwnd, &pid);
+          if (pid == s.pid && Text(hwnd) == *s.title) {
+            s.found = hwnd;
+            return FALSE;
+          }
+          return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+  }
+
+  bool running() const { return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
+  bool Ends(int milliseconds = 10000) const {
+    return process_.hProcess && WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
+  }
+  HWND Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(process_.dwThreadId, &info)) return nullptr;
+    return info.hwndFocus;
+  }
+
+  std::wstring Path(const std::wstring& name) const { return folder_ + L"\\" + name; }
+  std::string File(const std::wstring& name) const { return ReadFileBytes(Path(name)); }
+
+  // The quiz window and its parts.
+  HWND form1() const { return form1_; }
+  HWND Frame1() const { return Column(form1_, L"QuorvelFrame").at(0); }
+  std::vector<HWND> Problems() const { return Column(Frame1(), L"Static", 13); }
+  std::vector<HWND> Boxes() const { return Column(Frame1(), L"Edit"); }
+  std::vector<HWND> Marks() const { return Column(Frame1(), L"Static", 280); }
+  HWND Button(const std::wstring& caption) const { return ChildWithText(form1_, caption); }
+
+  // Types an answer into a box: a click into it, then the keys.
+  void Answer(int row, const std::wstring& text) {
+    Click(Boxes().at(row));
+    Type(text);
+  }
+
+ private:
+  static inline int counter_ = 0;
+  std::wstring folder_, exe_;
+  PROCESS_INFORMATION process_{};
+  HWND form1_ = nullptr;
+};
+
+// The product that a problem caption such as "7      x      8      =" asks for.
+inline std::wstring ProductOf(const std::wstring& caption) {
+  const int a = caption.at(0) - L'0';
+  const int b = caption.at(14) - L'0';
+  return std::to_wstring(a * b);
+}
+
+}  // namespace e2e

@@ -1,0 +1,95 @@
+#include <regex>
+
+#include "Driver.h"
+
+namespace {
+
+using namespace e2e;
+
+TEST(FirstStart, WritesTheSettingsFileAndShowsThreeMultiplicationProblems) {
+  Quiz quiz;
+  quiz.Start();
+  EXPECT_EQ(quiz.File(L"quorvel.ini"), "Predmet=0\r\nFont=14,25\r\n");
+
+  const std::wregex problem(L"[2-9]      x      [2-9]      =");
+  const auto problems = quiz.Problems();
+  ASSERT_EQ(problems.size(), 3u);
+  for (HWND label : problems) EXPECT_TRUE(std::regex_match(Text(label), problem)) << Text(label).size();
+
+  RECT rect;
+  GetWindowRect(quiz.form1(), &rect);
+  EXPECT_EQ(rect.left, 228);  // 3420 twips on a 1024 x 768 screen
+  EXPECT_EQ(rect.top, 260);
+  EXPECT_EQ(rect.right - rect.left, 568);
+  EXPECT_EQ(rect.bottom - rect.top, 248);
+  EXPECT_TRUE(GetWindowLongW(quiz.form1(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(quiz.Focus(), quiz.Boxes().at(0));
+}
+
+TEST(AnswerCheck, RightWrongRightThenCorrectedUnlocks) {
+  Quiz quiz;
+  quiz.Start();
+  const auto problems = quiz.Problems();
+  quiz.Answer(0, ProductOf(Text(problems[0])));
+  quiz.Answer(1, L"1");
+  quiz.Answer(2, ProductOf(Text(problems[2])));
+  Click(quiz.Button(L"ВСЁ"));
+
+  const auto marks = quiz.Marks();
+  ASSERT_TRUE(WaitFor([&] { return IsWindowVisible(marks[2]); }));
+  EXPECT_EQ(Text(marks[0]), L"+");
+  EXPECT_EQ(Text(marks[1]), L"-");
+  EXPECT_EQ(Text(marks[2]), L"+");
+  const auto boxes = quiz.Boxes();
+  EXPECT_FALSE(IsWindowEnabled(boxes[0]));
+  EXPECT_TRUE(IsWindowEnabled(boxes[1]));
+  EXPECT_FALSE(IsWindowEnabled(boxes[2]));
+  EXPECT_TRUE(quiz.running());
+
+  Click(boxes[1]);
+  Press(VK_BACK);
+  Type(ProductOf(Text(problems[1])));
+  DeleteFileW(quiz.Path(L"quorvel.ini").c_str());
+  Click(quiz.Button(L"ВСЁ"));
+  EXPECT_TRUE(quiz.Ends());
+  EXPECT_EQ(quiz.File(L"quorvel.ini"), "Predmet=0\r\nFont=14,25\r\n");
+}
+
+TEST(AnswerCheck, EnterWithThreeRightAnswersDealsAgain) {
+  Quiz quiz;
+  quiz.Start();
+  auto problems = quiz.Problems();
+  for (int r = 0; r < 3; ++r) quiz.Answer(r, ProductOf(Text(problems[r])));
+  Press(VK_RETURN);
+
+  const auto boxes = quiz.Boxes();
+  ASSERT_TRUE(WaitFor([&] { return Text(boxes[0]).empty() && Text(boxes[1]).empty() && Text(boxes[2]).empty(); }));
+  for (HWND box : boxes) EXPECT_TRUE(IsWindowEnabled(box));
+  for (HWND mark : quiz.Marks()) EXPECT_FALSE(IsWindowVisible(mark));
+  EXPECT_EQ(quiz.Focus(), boxes[0]);
+  EXPECT_TRUE(quiz.running());
+}
+
+TEST(AnswerCheck, AnEmptyBoxOpensTheInputErrorAboveTheQuiz) {
+  Quiz quiz;
+  quiz.Start();
+  const auto problems = quiz.Problems();
+  quiz.Answer(0, ProductOf(Text(problems[0])));
+  Click(quiz.Button(L"Ещё"));
+
+  HWND form3 = nullptr;
+  ASSERT_TRUE(WaitFor([&] { return (form3 = quiz.TopLevel(L"Form3")) && IsWindowVisible(form3); }));
+  RECT quizRect, dialog;
+  GetWindowRect(quiz.form1(), &quizRect);
+  GetWindowRect(form3, &dialog);
+  EXPECT_EQ(dialog.left, quizRect.left + 100);                   // 1500 twips to the right
+  EXPECT_EQ(dialog.bottom, quizRect.top - 6);                    // 90 twips above
+  EXPECT_EQ(dialog.bottom - dialog.top, 111);
+  HWND frame = Column(form3, L"QuorvelFrame").at(0);
+  EXPECT_EQ(Text(frame), L"Ошибка ввода");
+  EXPECT_EQ(Text(quiz.Marks()[0]), L"+");
+  EXPECT_FALSE(IsWindowVisible(quiz.Marks()[1]));
+  EXPECT_TRUE(IsWindowEnabled(quiz.Boxes()[1]));
+}
+
+}  // namespace

@@ -1,0 +1,206 @@
+// The Win32 binding under Wine: real windows for the forms, their classes, texts, places and states.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+#include "app/Program.h"
+#include "platform/win32/Win32Platform.h"
+
+namespace {
+
+using platform::win32::Win32Platform;
+
+// The real platform, with the program's folder in a fresh temporary folder and an end that only records.
+class TestPlatform : public Win32Platform {
+ public:
+  TestPlatform() : Win32Platform(GetModuleHandleW(nullptr)) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    folder = std::wstring(temp) + L"quorvel-binding-" + std::to_wstring(GetTickCount()) + L"-" + std::to_wstring(++count);
+    CreateDirectoryW(folder.c_str(), nullptr);
+  }
+  ~TestPlatform() override {
+    DeleteFileW((folder + L"\\quorvel.ini").c_str());
+    DeleteFileW((folder + L"\\quorvel_vcb.ini").c_str());
+    RemoveDirectoryW(folder.c_str());
+  }
+  std::wstring AppPath() override { return folder; }
+  void End() override { ended = true; }
+  void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) Dispatch(msg);
+  }
+
+  std::wstring folder;
+  bool ended = false;
+  static inline int count = 0;
+};
+
+std::wstring Text(HWND hwnd) {
+  wchar_t buffer[512] = {};
+  GetWindowTextW(hwnd, buffer, 512);
+  return buffer;
+}
+
+std::wstring ClassOf(HWND hwnd) {
+  wchar_t name[64] = {};
+  GetClassNameW(hwnd, name, 64);
+  return name;
+}
+
+RECT RectIn(HWND child) {
+  RECT rect;
+  GetWindowRect(child, &rect);
+  MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&rect), 2);
+  return rect;
+}
+
+class Binding : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    program = std::make_unique<app::Program>(platform);
+    program->Start();
+    platform.Pump();
+  }
+  void TearDown() override { program.reset(); }
+
+  HWND Of(const forms::Control& control) { return platform.WindowOf(control); }
+  quiz::Form1& form1() { return program->form1; }
+
+  // The control's window sits in its container where the layout puts it, at 15 twips a pixel.
+  void ExpectPlaced(const forms::Control& control, const wchar_t* windowClass) {
+    SCOPED_TRACE(testing::Message() << std::string(control.Name().begin(), control.Name().end()) << control.Index());
+    HWND hwnd = Of(control);
+    ASSERT_TRUE(hwnd);
+    EXPECT_EQ(ClassOf(hwnd), windowClass);
+    HWND container = control.Container() ? Of(*control.Container()) : Of(*control.form());
+    EXPECT_EQ(GetParent(hwnd), container);
+    const RECT rect = RectIn(hwnd);
+    EXPECT_EQ(rect.left, std::lround(control.Left() / 15));
+    EXPECT_EQ(rect.top, std::lround(control.Top() / 15));
+    EXPECT_EQ(rect.right - rect.left, std::lround(control.Width() / 15));
+    EXPECT_EQ(rect.bottom - rect.top, std::lround(control.Height() / 15));
+    EXPECT_EQ(Text(hwnd), control.Caption());
+    EXPECT_EQ(IsWindowVisible(hwnd) != 0, control.Visible() && IsWindowVisible(container));
+    EXPECT_EQ(IsWindowEnabled(hwnd) != 0, control.Enabled());
+  }
+
+  TestPlatform platform;
+  std::unique_ptr<app::Program> program;
+};
+
+TEST_F(Binding, QuizWindowIsABorderlessTopmostPopupCutToItsRoundedRegion) {
+  HWND hwnd = Of(form1());
+  EXPECT_EQ(Text(hwnd), L"Таблица умножения");
+  const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+  EXPECT_TRUE(style & WS_POPUP);
+  EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_SYSMENU));
+  EXPECT_TRUE(GetWindowLongW(hwnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_TRUE(IsWindowVisible(hwnd));
+
+  RECT rect;
+  GetWindowRect(hwnd, &rect);
+  EXPECT_EQ(rect.right - rect.left, 568);
+  EXPECT_EQ(rect.bottom - rect.top, 248);
+  EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) * 15 / 2 - 4260) / 15);
+
+  HRGN region = CreateRectRgn(0, 0, 0, 0);
+  ASSERT_NE(GetWindowRgn(hwnd, region), ERROR);
+  RECT box;
+  GetRgnBox(region, &box);
+  DeleteObject(region);
+  EXPECT_EQ(box.left, 100);
+  EXPECT_EQ(box.top, 10);
+  EXPECT_EQ(box.right, 444);
+  EXPECT_EQ(box.bottom, 220);
+}
+
+TEST_F(Binding, EveryControlIsAStandardWindowInItsPlace) {
+  ExpectPlaced(form1().lblZag, L"Static");
+  ExpectPlaced(form1().Frame1, L"QuorvelFrame");
+  for (int r = 0; r < 3; ++r) {
+    ExpectPlaced(form1().lblP[r], L"Static");
+    ExpectPlaced(form1().txtR[r], L"Edit");
+    ExpectPlaced(form1().lblZ[r], L"Static");
+    ExpectPlaced(form1().picPod[r], L"Static");
+    EXPECT_EQ(SendMessageW(Of(form1().txtR[r]), EM_GETLIMITTEXT, 0, 0), 2);
+  }
+  for (auto& button : form1().cmdOK) ExpectPlaced(button, L"Button");
+  for (auto& picture : form1().picUP) ExpectPlaced(picture, L"Static");
+  EXPECT_EQ(Text(Of(form1().cmdOK[0])), L"ВСЁ");
+  EXPECT_EQ(Text(Of(form1().cmdOK[1])), L"Ещё");
+}
+
+TEST_F(Binding, FirstAnswerBoxHasTheFocusAndTabWalksTheBoxesThenTheButtons) {
+  EXPECT_EQ(GetFocus(), Of(form1().txtR[0]));
+  HWND order[] = {Of(form1().txtR[1]), Of(form1().txtR[2]), Of(form1().cmdOK[0]), Of(form1().cmdOK[1])};
+  HWND form = Of(form1());
+  for (HWND next : order) {
+    EXPECT_EQ(GetNextDlgTabItem(form, GetFocus(), FALSE), next);
+    SetFocus(next);
+  }
+}
+
+TEST_F(Binding, ModelChangesReachTheWindowsAndTypingReachesTheModel) {
+  form1().lblP[1].SetCaption(L"кошка");
+  EXPECT_EQ(Text(Of(form1().lblP[1])), L"кошка");
+  form1().txtR[2].SetEnabled(false);
+  EXPECT_FALSE(IsWindowEnabled(Of(form1().txtR[2])));
+  form1().txtR[0].SetMaxLength(0);
+  EXPECT_GT(SendMessageW(Of(form1().txtR[0]), EM_GETLIMITTEXT, 0, 0), 1000);
+  form1().txtR[1].SetWidth(2250);
+  EXPECT_EQ(RectIn(Of(form1().txtR[1])).right - RectIn(Of(form1().txtR[1])).left, 150);
+
+  SendMessageW(Of(form1().txtR[1]), WM_CHAR, L'4', 0);
+  SendMessageW(Of(form1().txtR[1]), WM_CHAR, L'2', 0);
+  EXPECT_EQ(form1().txtR[1].Text(), L"42");
+}
+
+TEST_F(Binding, LabelsAndBoxesUseTheirOwnColours) {
+  HDC dc = CreateCompatibleDC(nullptr);
+  HWND frame = Of(form1().Frame1);
+  SendMessageW(frame, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Of(form1().lblZ[0])));
+  EXPECT_EQ(GetBkColor(dc), RGB(224, 224, 224));
+  EXPECT_EQ(GetTextColor(dc), RGB(255, 0, 0));
+  SendMessageW(Of(form1()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Of(form1().lblZag)));
+  EXPECT_EQ(GetBkColor(dc), RGB(0, 0, 192));
+  EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_HIGHLIGHTTEXT));
+  form1().txtR[0].SetBackColor(form1().BackColor());
+  SendMessageW(frame, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Of(form1().txtR[0])));
+  EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_MENU));
+  DeleteDC(dc);
+}
+
+TEST_F(Binding, EnterInAnAnswerBoxPressesTheDefaultButton) {
+  for (int k = 1; k <= 3; ++k) {
+    SetWindowTextW(Of(form1().txtR[k - 1]), std::to_wstring(form1().nMnozh1[k] * form1().nMnozh2[k]).c_str());
+  }
+  SetFocus(Of(form1().txtR[1]));
+  MSG enter{Of(form1().txtR[1]), WM_KEYDOWN, VK_RETURN, 0};
+  platform.Dispatch(enter);
+  for (auto& box : form1().txtR) EXPECT_EQ(Text(Of(box)), L"");  // a fresh deal
+  EXPECT_EQ(GetFocus(), Of(form1().txtR[0]));
+  EXPECT_FALSE(platform.ended);
+}
+
+TEST_F(Binding, CloseRequestsDoNotCloseTheQuiz) {
+  HWND hwnd = Of(form1());
+  SendMessageW(hwnd, WM_CLOSE, 0, 0);
+  SendMessageW(hwnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+  EXPECT_TRUE(IsWindow(hwnd));
+  EXPECT_TRUE(IsWindowVisible(hwnd));
+  EXPECT_TRUE(SendMessageW(hwnd, WM_QUERYENDSESSION, 0, 0));
+}
+
+TEST_F(Binding, SettingsFileLandsInTheProgramsFolder) {
+  HANDLE file = CreateFileW((platform.folder + L"\\quorvel.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(GetFileSize(file, nullptr), 23u);
+  CloseHandle(file);
+}
+
+}  // namespace
