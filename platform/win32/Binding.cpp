@@ -273,8 +273,9 @@ void Win32Platform::UpdateToolTip(Control& control) {
   if (!tip) {
     INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};
     InitCommonControlsEx(&init);
+    // Unowned: a topmost popup owned by the form keeps Wine from making the form itself topmost.
     tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0,
-                          WindowOf(form), nullptr, instance_, nullptr);
+                          nullptr, nullptr, instance_, nullptr);
   }
   TTTOOLINFOW info{};
   info.cbSize = sizeof info;

@@ -151,7 +151,7 @@ class Quiz {
               std::to_wstring(counter_++);
     CreateDirectoryW(folder_.c_str(), nullptr);
     exe_ = folder_ + L"\\quorvel.exe";
-    CopyFileW(QUORVEL_EXE_PATH, exe_.c_str(), FALSE);
+    CopyFileW(L"" QUORVEL_EXE_PATH, exe_.c_str(), FALSE);
     for (const auto& [name, bytes] : files) WriteFileBytes(Path(name), bytes);
   }
   ~Quiz() {
@@ -187,23 +187,26 @@ class Quiz {
     WaitFor([this] { return Focus() != nullptr; }, 3000);
   }
 
+  struct Search {
+    DWORD pid;
+    const std::wstring* title;
+    HWND found;
+  };
+  // A plain function: lambdas do not convert to the stdcall callback type on 32-bit Windows.
+  static BOOL CALLBACK FindTopLevel(HWND hwnd, LPARAM data) {
+    auto& s = *reinterpret_cast<Search*>(data);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == s.pid && Text(hwnd) == *s.title) {
+      s.found = hwnd;
+      return FALSE;
+    }
+    return TRUE;
+  }
+
   HWND TopLevel(const std::wstring& title) const {
-    struct Search {
-      DWORD pid;
-      const std::wstring* title;
-      HWND found;
-    } search{process_.dwProcessId, &title, nullptr};
-    EnumWindows(
-        [](HWND hwnd, LPARAM data) -> BOOL {
-          auto& s = *reinterpret_cast<Search*>(data);
-          DWORD pid = 0;
-          GetWindowThreadProcessId(hwnd, &pid);
-          if (pid == s.pid && Text(hwnd) == *s.title) {
-            s.found = hwnd;
-            return FALSE;
-          }
-          return TRUE;
-        },
+    Search search{process_.dwProcessId, &title, nullptr};
+    EnumWindows(&FindTopLevel,
         reinterpret_cast<LPARAM>(&search));
     return search.found;
   }

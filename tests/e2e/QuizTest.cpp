@@ -47,6 +47,7 @@ TEST(AnswerCheck, RightWrongRightThenCorrectedUnlocks) {
   EXPECT_TRUE(quiz.running());
 
   Click(boxes[1]);
+  Press(VK_END);
   Press(VK_BACK);
   Type(ProductOf(Text(problems[1])));
   DeleteFileW(quiz.Path(L"quorvel.ini").c_str());

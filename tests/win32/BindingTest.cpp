@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 #include <string>
 
@@ -107,15 +108,21 @@ TEST_F(Binding, QuizWindowIsABorderlessTopmostPopupCutToItsRoundedRegion) {
   EXPECT_EQ(rect.bottom - rect.top, 248);
   EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) * 15 / 2 - 4260) / 15);
 
+  // The rounded rectangle (100,10)-(444,220) with 30-pixel corners, as the system itself cuts it.
   HRGN region = CreateRectRgn(0, 0, 0, 0);
   ASSERT_NE(GetWindowRgn(hwnd, region), ERROR);
-  RECT box;
+  HRGN expected = CreateRoundRectRgn(100, 10, 444, 220, 30, 30);
+  RECT box, expectedBox;
   GetRgnBox(region, &box);
-  DeleteObject(region);
+  GetRgnBox(expected, &expectedBox);
+  EXPECT_TRUE(EqualRect(&box, &expectedBox));
   EXPECT_EQ(box.left, 100);
   EXPECT_EQ(box.top, 10);
-  EXPECT_EQ(box.right, 444);
-  EXPECT_EQ(box.bottom, 220);
+  EXPECT_FALSE(PtInRegion(region, 101, 11));  // the corner is cut off
+  EXPECT_TRUE(PtInRegion(region, 115, 25));
+  EXPECT_TRUE(PtInRegion(region, 272, 115));
+  DeleteObject(region);
+  DeleteObject(expected);
 }
 
 TEST_F(Binding, EveryControlIsAStandardWindowInItsPlace) {
@@ -179,7 +186,10 @@ TEST_F(Binding, EnterInAnAnswerBoxPressesTheDefaultButton) {
     SetWindowTextW(Of(form1().txtR[k - 1]), std::to_wstring(form1().nMnozh1[k] * form1().nMnozh2[k]).c_str());
   }
   SetFocus(Of(form1().txtR[1]));
-  MSG enter{Of(form1().txtR[1]), WM_KEYDOWN, VK_RETURN, 0};
+  MSG enter{};
+  enter.hwnd = Of(form1().txtR[1]);
+  enter.message = WM_KEYDOWN;
+  enter.wParam = VK_RETURN;
   platform.Dispatch(enter);
   for (auto& box : form1().txtR) EXPECT_EQ(Text(Of(box)), L"");  // a fresh deal
   EXPECT_EQ(GetFocus(), Of(form1().txtR[0]));

@@ -1,0 +1,137 @@
+# The Windows build: quorvel.exe, the Win32 binding, and the tests that run it (under Wine when cross-compiling).
+enable_language(RC)
+
+set(win32_definitions UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+
+if(MINGW)
+  # Lets --gc-sections drop what the program never calls, from our code as from the runtime's.
+  set(section_flags -ffunction-sections -fdata-sections)
+  target_compile_options(quorvel_core PRIVATE ${section_flags})
+  # Everything static: the exe must start on a bare Windows without the MinGW runtime DLLs.
+  set(static_link -static)
+endif()
+
+# --- the binding -------------------------------------------------------------------------------------------------
+
+file(GLOB win32_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/*.cpp)
+add_library(quorvel_win32 STATIC ${win32_sources})
+target_link_libraries(quorvel_win32 PUBLIC quorvel_core user32 gdi32 advapi32 comctl32)
+target_compile_definitions(quorvel_win32 PUBLIC ${win32_definitions})
+target_compile_options(quorvel_win32 PRIVATE ${section_flags})
+
+# --- resources: icon, manifest, version information --------------------------------------------------------------
+
+set(resources_dir ${CMAKE_CURRENT_SOURCE_DIR}/resources)
+set(resource_script ${resources_dir}/quorvel.rc)
+set_source_files_properties(${resource_script} PROPERTIES
+  INCLUDE_DIRECTORIES ${resources_dir}
+  OBJECT_DEPENDS "${resources_dir}/quorvel.ico;${resources_dir}/quorvel.manifest")
+
+# --- the program -------------------------------------------------------------------------------------------------
+
+add_executable(quorvel WIN32 app/WinMain.cpp ${resource_script})
+target_link_libraries(quorvel PRIVATE quorvel_win32)
+# The "$<0:>" keeps multi-config generators from adding a Debug/Release folder: the exe is always
+# ${CMAKE_BINARY_DIR}/quorvel.exe, which the end-to-end tests rely on.
+set_target_properties(quorvel PROPERTIES
+  OUTPUT_NAME quorvel
+  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}$<0:>)
+if(MINGW)
+  target_compile_options(quorvel PRIVATE ${section_flags} $<$<NOT:$<CONFIG:Debug>>:-Os>)
+  target_link_options(quorvel PRIVATE ${static_link} -mwindows $<$<NOT:$<CONFIG:Debug>>:-s> -Wl,--gc-sections)
+elseif(MSVC)
+  # The manifest comes from quorvel.rc; the linker must not add a second one.
+  target_link_options(quorvel PRIVATE /SUBSYSTEM:WINDOWS /MANIFEST:NO)
+endif()
+set(quorvel_exe ${CMAKE_BINARY_DIR}/quorvel.exe)
+
+# The readme and the sample dictionary ship beside the exe.
+set(dist_files)
+foreach(name readme.txt quorvel_vcb.ini)
+  if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/dist/${name})
+    list(APPEND dist_files ${CMAKE_CURRENT_SOURCE_DIR}/dist/${name})
+  endif()
+endforeach()
+if(dist_files)
+  add_custom_command(TARGET quorvel POST_BUILD
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${dist_files} $<TARGET_FILE_DIR:quorvel>
+    VERBATIM)
+endif()
+
+# `cmake --build --preset win32 --target package` makes quorvel-<version>-win32.zip.
+install(TARGETS quorvel RUNTIME DESTINATION .)
+if(dist_files)
+  install(FILES ${dist_files} DESTINATION .)
+endif()
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME quorvel)
+set(CPACK_SYSTEM_NAME win32)
+set(CPACK_PACKAGE_FILE_NAME quorvel-${PROJECT_VERSION}-win32)
+include(CPack)
+
+# --- tests -------------------------------------------------------------------------------------------------------
+
+file(GLOB win32_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/win32/*.cpp)
+file(GLOB e2e_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/*.cpp)
+if(NOT win32_test_sources AND NOT e2e_test_sources)
+  return()
+endif()
+
+if(CMAKE_CROSSCOMPILING)
+  # Debian's googletest package ships the sources; build them with the cross compiler.
+  set(googletest_dir /usr/src/googletest CACHE PATH "GoogleTest sources to build with the cross compiler")
+  set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+  set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+  set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+  add_subdirectory(${googletest_dir} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+  foreach(gtest_target gtest gtest_main gmock gmock_main)
+    # Our -Werror is for our code, not for GoogleTest's.
+    target_compile_options(${gtest_target} PRIVATE -w)
+  endforeach()
+  set(gtest_libraries gtest gmock gtest_main)
+else()
+  # A native Windows toolchain: point CMAKE_PREFIX_PATH (or GTest_DIR) at an installed GoogleTest,
+  # e.g. from vcpkg (`vcpkg install gtest:x86-windows`).
+  find_package(GTest REQUIRED)
+  set(gtest_libraries GTest::gtest GTest::gmock GTest::gtest_main)
+endif()
+include(GoogleTest)
+
+# Every test here drives windows on the one desktop, so they run one at a time; none may hang.
+set(test_timeout 120)
+set(test_properties TIMEOUT ${test_timeout} RESOURCE_LOCK quorvel_desktop)
+
+function(quorvel_add_test_exe name)
+  if(MINGW)
+    target_link_options(${name} PRIVATE ${static_link})
+  endif()
+  gtest_discover_tests(${name}
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT ${test_timeout}
+    PROPERTIES ${test_properties})
+endfunction()
+
+if(win32_test_sources)
+  # The binding's tests carry the program's manifest too: the same common controls and DPI awareness.
+  add_executable(win32_tests ${win32_test_sources} ${resource_script})
+  target_link_libraries(win32_tests PRIVATE quorvel_win32 ${gtest_libraries})
+  quorvel_add_test_exe(win32_tests)
+endif()
+
+if(e2e_test_sources)
+  # The end-to-end tests know the program only from outside: its exe, its windows, its files and registry.
+  add_executable(e2e_tests ${e2e_test_sources})
+  target_link_libraries(e2e_tests PRIVATE ${gtest_libraries} user32 gdi32 advapi32)
+  target_compile_definitions(e2e_tests PRIVATE ${win32_definitions})
+  add_dependencies(e2e_tests quorvel)
+  if(CMAKE_HOST_WIN32)
+    file(TO_NATIVE_PATH ${quorvel_exe} quorvel_exe_windows)
+  else()
+    # Wine maps the Unix root to drive Z:.
+    string(REPLACE "/" "\\" quorvel_exe_windows "Z:${quorvel_exe}")
+  endif()
+  # A narrow string literal; `L"" QUORVEL_EXE_PATH` makes it a wide one.
+  string(REPLACE "\\" "\\\\" quorvel_exe_literal "${quorvel_exe_windows}")
+  target_compile_definitions(e2e_tests PRIVATE "QUORVEL_EXE_PATH=\"${quorvel_exe_literal}\"")
+  quorvel_add_test_exe(e2e_tests)
+endif()

@@ -1,0 +1,18 @@
+# Cross-compiling quorvel.exe for 32-bit Windows with MinGW-w64 (Debian's g++-mingw-w64-i686-posix).
+# The -posix compilers give std::thread and friends; the -win32 ones do not.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+
+set(QUORVEL_MINGW_PREFIX i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${QUORVEL_MINGW_PREFIX}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QUORVEL_MINGW_PREFIX}-g++-posix)
+set(CMAKE_RC_COMPILER ${QUORVEL_MINGW_PREFIX}-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/${QUORVEL_MINGW_PREFIX})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+
+# Test executables (and gtest's discovery) run under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run)
