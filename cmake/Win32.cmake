@@ -69,6 +69,19 @@ set(CPACK_SYSTEM_NAME win32)
 set(CPACK_PACKAGE_FILE_NAME quorvel-${PROJECT_VERSION}-win32)
 include(CPack)
 
+# --- start-up benchmark (`--target startup_bench bare_window`, run by scripts/bench) -------------------------------
+
+add_executable(bare_window WIN32 EXCLUDE_FROM_ALL bench/BareWindow.cpp)
+add_executable(startup_bench EXCLUDE_FROM_ALL bench/StartupBench.cpp)
+target_compile_definitions(bare_window PRIVATE ${win32_definitions})
+target_compile_definitions(startup_bench PRIVATE ${win32_definitions})
+if(MINGW)
+  # Built exactly as quorvel.exe is, so that the difference is our own start-up work.
+  target_compile_options(bare_window PRIVATE ${section_flags} -Os)
+  target_link_options(bare_window PRIVATE ${static_link} -mwindows -municode -s -Wl,--gc-sections)
+  target_link_options(startup_bench PRIVATE ${static_link} -municode)
+endif()
+
 # --- tests -------------------------------------------------------------------------------------------------------
 
 file(GLOB win32_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/win32/*.cpp)
