@@ -1,0 +1,138 @@
+// The two check buttons: marks, frozen rows, the input error, dealing again and finishing.
+#include "QuizFixture.h"
+#include "settings/Form3.h"
+
+namespace {
+
+class AnswerCheck : public QuizTest {
+ protected:
+  void SetUp() override { Start(); }
+  bool Frozen(int r) {
+    return !form1().txtR[r].Enabled() && form1().txtR[r].BackColor() == form1().BackColor();
+  }
+  std::wstring Mark(int r) { return form1().lblZ[r].Visible() ? form1().lblZ[r].Caption() : L"_"; }
+};
+
+TEST_F(AnswerCheck, RightWrongRightFreezesTheRightRowsWithEitherButton) {
+  const std::wstring problem = form1().lblP[0].Caption();
+  for (int index : {0, 1}) {
+    AnswerAllRight();
+    Type(1, L"1");
+    form1().cmdOK_Click(index);
+    EXPECT_EQ(Mark(0) + Mark(1) + Mark(2), L"+-+");
+    EXPECT_TRUE(Frozen(0) && !Frozen(1) && Frozen(2));
+  }
+  EXPECT_EQ(form1().lblP[0].Caption(), problem);
+  EXPECT_EQ(Ini(), "Predmet=0\r\nFont=14,25\r\n");
+  EXPECT_FALSE(sim.ended);
+}
+
+TEST_F(AnswerCheck, ANonNumberOpensTheInputErrorAndLeavesLaterRowsAlone) {
+  for (int r = 0; r < 3; ++r) Type(r, L"1");
+  form1().cmdOK_Click(1);
+  Type(0, Product(0));
+  Type(1, L"");
+  Type(2, Product(2));
+  form1().cmdOK_Click(1);
+  EXPECT_EQ(Mark(0) + Mark(1) + Mark(2), L"+--");
+  EXPECT_TRUE(Frozen(0) && !Frozen(2));
+  EXPECT_TRUE(form3().Visible());
+  EXPECT_EQ(form3().Frame1.Caption(), L"Ошибка ввода");
+}
+
+TEST_F(AnswerCheck, AnswersConvertAsTheLocaleWritesNumbers) {
+  // Mark of row 0 for the product 7; "_" when the text is no number and the input error opens.
+  const struct {
+    wchar_t separator;
+    const wchar_t *typed, *mark;
+  } cases[] = {{L',', L" 7 ", L"+"}, {L',', L"07", L"+"}, {L',', L"7,", L"+"}, {L',', L"+7", L"+"},
+               {L',', L"-7", L"-"},  {L',', L"7.", L"_"}, {L',', L"", L"_"},   {L',', L"7 7", L"_"},
+               {L'.', L"7.", L"+"},  {L'.', L"7,", L"_"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(1, c.separator) + L" [" + c.typed + L"]"));
+    sim.decimalSeparator = c.separator;
+    form1().DoPrimery();
+    form1().nMnozh1[1] = 1;
+    form1().nMnozh2[1] = 7;
+    Type(0, c.typed);
+    Type(1, L"1");
+    Type(2, L"1");
+    form1().cmdOK_Click(1);
+    EXPECT_EQ(Mark(0), c.mark);
+    EXPECT_EQ(form3().Visible(), c.mark == std::wstring(L"_"));
+    form3().Hide();
+  }
+}
+
+TEST_F(AnswerCheck, MoreDealsAFreshSetWithTheFocusInTheFirstBox) {
+  AnswerAllRight();
+  form1().cmdOK_Click(1);
+  for (int r = 0; r < 3; ++r) {
+    EXPECT_EQ(form1().txtR[r].Text() + Mark(r), L"_");
+    EXPECT_TRUE(form1().txtR[r].Enabled());
+  }
+  EXPECT_EQ(sim.focus, &form1().txtR[0]);
+  EXPECT_FALSE(sim.ended);
+}
+
+TEST_F(AnswerCheck, DoneWithThreeRightAnswersSavesAndEndsEvenWhenTheFileCannotBeWritten) {
+  for (int blocked : {0, 1, 2}) {
+    Ini() = "old";
+    sim.readOnly.clear();
+    if (blocked == 1) sim.readOnly.insert(IniPath());
+    sim.folderReadOnly = blocked == 2;
+    sim.ended = false;
+    form1().DoPrimery();
+    form1().lblP[0].SetFontSize(12);
+    form1().cmdOK_Click(0);  // nothing typed: an input error
+    EXPECT_FALSE(sim.ended);
+    AnswerAllRight();
+    form1().cmdOK_Click(0);
+    EXPECT_TRUE(sim.ended);
+    EXPECT_EQ(Ini(), blocked ? "old" : "Predmet=0\r\nFont=12\r\n");
+  }
+}
+
+TEST_F(AnswerCheck, VocabularyAnswersAreLowerCasedAndTrimmedOfSpaces) {
+  const struct {
+    float subject;
+    const wchar_t *main, *alternative, *typed;
+    bool right;
+  } cases[] = {{1, L"кошка", L"кот", L"Кот ", true},
+               {1, L"кошка", L"кот", L"  КОШКА", true},
+               {1, L"кошка", L"кот", L"кош", false},
+               {1, L"ёж", L"", L"ЁЖ", true},
+               {1, L"Кошка", L"", L"Кошка", false},
+               {1, L"cat", L"", L"cat\t", false},
+               {2, L"cat", L"кот", L"кот", false},
+               {2, L"cat", L"", L"CAT ", true},
+               {1, L"", L"", L"", false},
+               {2, L"", L"", L"   ", false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(c.typed)));
+    program->shared.curPredmet = c.subject;
+    form1().DoPrimery();
+    form1().sOtvet[0][0] = c.main;
+    form1().sOtvet[0][1] = c.alternative;
+    Type(0, c.typed);
+    form1().cmdOK_Click(1);
+    EXPECT_EQ(Frozen(0), c.right);
+    EXPECT_EQ(Mark(0), L"_");
+  }
+}
+
+TEST_F(AnswerCheck, AMissingDictionaryCannotUnlockWithEmptyBoxes) {
+  program.reset();
+  StartWithSettings("Predmet=1\r\nFont=14,25\r\n");
+  form1().cmdOK_Click(0);
+  EXPECT_FALSE(sim.ended);
+  for (int r = 0; r < 3; ++r) {
+    form1().sOtvet[r][0] = L"кот";
+    Type(r, L"Кот");
+  }
+  form1().cmdOK_Click(0);
+  EXPECT_TRUE(sim.ended);
+  EXPECT_EQ(Ini(), "Predmet=1\r\nFont=14,25\r\n");
+}
+
+}  // namespace
