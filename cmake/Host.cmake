@@ -18,3 +18,14 @@ file(GLOB host_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/host/*.
 add_executable(host_tests ${host_tests})
 target_link_libraries(host_tests PRIVATE quorvel_sim GTest::gtest GTest::gtest_main)
 gtest_discover_tests(host_tests DISCOVERY_MODE PRE_TEST)
+
+# libFuzzer targets: the quiz code is instrumented for coverage, each target gets libFuzzer's main.
+if(QUORVEL_FUZZ)
+  target_compile_options(quorvel_core PUBLIC -fsanitize=fuzzer-no-link)
+  add_executable(fuzz_dictionary tests/fuzz/DictionaryFuzz.cpp)
+  add_executable(fuzz_settings tests/fuzz/SettingsFuzz.cpp)
+  foreach(fuzzer fuzz_dictionary fuzz_settings)
+    target_link_libraries(${fuzzer} PRIVATE quorvel_sim)
+    target_link_options(${fuzzer} PRIVATE -fsanitize=fuzzer)
+  endforeach()
+endif()
