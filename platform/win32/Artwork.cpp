@@ -5,11 +5,18 @@ namespace platform::win32 {
 namespace {
 
 constexpr COLORREF kBlue = RGB(2, 122, 187);
+constexpr COLORREF kTitleBlue = RGB(0, 0, 192);
 constexpr COLORREF kPanel = RGB(224, 224, 224);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-// Draws in 96-dpi pixels, offset to a rectangle, at the screen's dpi.
+// Where the grey panel begins, in 96-dpi pixels of the quiz window: one pixel of outline, then the frame
+// with the problems. The hint balls straddle this edge and draw its continuation themselves.
+constexpr int kPanelLeft = 116;
+constexpr int kHintLeft = 104;
+
+// Draws in 96-dpi pixels, offset to a rectangle, at the screen's dpi. Outlines lie inside the shapes, so a
+// shape and a fill that share an edge share it at every scaling.
 class Pen96 {
  public:
   Pen96(HDC dc, const RECT& rect, int dpi) : dc_(dc), x0_(rect.left), y0_(rect.top), dpi_(dpi) {}
@@ -26,8 +33,10 @@ class Pen96 {
   // A shape with a fill and an outline (`outline` CLR_INVALID: none).
   template <class Draw>
   void Shape(COLORREF fill, COLORREF outline, int width, Draw draw) const {
-    HBRUSH brush = fill == CLR_INVALID ? static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)) : CreateSolidBrush(fill);
-    HPEN pen = outline == CLR_INVALID ? static_cast<HPEN>(GetStockObject(NULL_PEN)) : CreatePen(PS_SOLID, S(width), outline);
+    HBRUSH brush =
+        fill == CLR_INVALID ? static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)) : CreateSolidBrush(fill);
+    HPEN pen = outline == CLR_INVALID ? static_cast<HPEN>(GetStockObject(NULL_PEN))
+                                      : CreatePen(PS_INSIDEFRAME, S(width), outline);
     HGDIOBJ oldBrush = SelectObject(dc_, brush);
     HGDIOBJ oldPen = SelectObject(dc_, pen);
     draw();
@@ -36,16 +45,17 @@ class Pen96 {
     if (fill != CLR_INVALID) DeleteObject(brush);
     if (outline != CLR_INVALID) DeleteObject(pen);
   }
-  void RoundRect(int l, int t, int r, int b, int corner, COLORREF fill, COLORREF outline, int width = 1) const {
+  void RoundRect(int l, int t, int r, int b, int corner, COLORREF fill, COLORREF outline,
+                 int width = 1) const {
     Shape(fill, outline, width, [&] { ::RoundRect(dc_, X(l), Y(t), X(r), Y(b), S(corner), S(corner)); });
   }
   void Ellipse(int l, int t, int r, int b, COLORREF fill, COLORREF outline, int width = 1) const {
     Shape(fill, outline, width, [&] { ::Ellipse(dc_, X(l), Y(t), X(r), Y(b)); });
   }
   void Polygon(const POINT* points96, int count, COLORREF fill, COLORREF outline) const {
-    POINT points[16];
-    for (int k = 0; k < count && k < 16; ++k) points[k] = POINT{X(points96[k].x), Y(points96[k].y)};
-    Shape(fill, outline, 1, [&] { ::Polygon(dc_, points, count); });
+    POINT points[8];
+    for (int k = 0; k < count && k < 8; ++k) points[k] = POINT{X(points96[k].x), Y(points96[k].y)};
+    Shape(fill, outline, 1, [&] { ::Polygon(dc_, points, count < 8 ? count : 8); });
   }
   HDC dc() const { return dc_; }
 
@@ -55,30 +65,32 @@ class Pen96 {
 };
 
 // The quiz window: a blue surround; inside the rounded cut, a light-grey rounded panel with black
-// outlines and a small blue strip along its bottom.
+// outlines and a small blue strip along its bottom, under the two buttons.
 void QuizBackground(const Pen96& p) {
   p.Fill(0, 0, 568, 248, kBlue);
-  p.RoundRect(101, 11, 444, 220, 30, CLR_INVALID, kBlack);  // traces the window's rounded edge
-  p.RoundRect(108, 40, 438, 214, 22, kPanel, kBlack);
-  p.RoundRect(150, 205, 396, 210, 4, kBlue, kBlack);
+  p.RoundRect(100, 10, 444, 220, 30, CLR_INVALID, kBlack);  // the window's rounded edge
+  p.RoundRect(kPanelLeft, 40, 431, 214, 8, kPanel, kBlack);
+  p.RoundRect(150, 204, 400, 210, 6, kBlue, kBlack);
 }
 
-// A small white and grey tab, outlined in black, on blue.
+// A small white card with a grey fold, outlined in black, on the title's blue.
 void Corner(const Pen96& p) {
-  p.Fill(0, 0, 16, 10, kBlue);
-  p.RoundRect(1, 1, 15, 9, 4, kWhite, kBlack);
-  p.Fill(2, 5, 14, 8, RGB(176, 176, 176));
+  p.Fill(0, 0, 16, 10, kTitleBlue);
+  p.RoundRect(1, 1, 15, 10, 4, kWhite, kBlack);
+  p.Fill(2, 6, 14, 9, RGB(168, 168, 168));
+  p.Fill(2, 5, 14, 6, RGB(120, 120, 120));
 }
 
-// A speech bubble with a blue question mark.
+// A white speech bubble with a blue question mark, on the panel's grey.
 void HelpBubble(const Pen96& p) {
   p.Fill(0, 0, 16, 16, kPanel);
-  const POINT tail[] = {{4, 10}, {3, 15}, {9, 11}};
+  const POINT tail[] = {{3, 8}, {1, 16}, {10, 10}};
   p.Polygon(tail, 3, kWhite, kBlack);
   p.Ellipse(0, 0, 16, 13, kWhite, kBlack);
-  p.Fill(3, 9, 8, 11, kWhite);  // joins the tail to the bubble
-  HFONT font = CreateFontW(-p.S(11), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma");
+  p.Fill(3, 10, 7, 13, kWhite);  // opens the bubble into its tail
+  HFONT font =
+      CreateFontW(-p.S(11), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                  CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma");
   HGDIOBJ old = SelectObject(p.dc(), font);
   SetBkMode(p.dc(), TRANSPARENT);
   SetTextColor(p.dc(), RGB(0, 64, 200));
@@ -88,13 +100,18 @@ void HelpBubble(const Pen96& p) {
   DeleteObject(font);
 }
 
-// A glossy blue ball on a blue ground.
+// A glossy blue ball on the blue surround, sitting on the panel's left edge: the part of the picture
+// that lies over the panel shows the panel's outline and grey, so no square shows around the ball.
 void HintBall(const Pen96& p) {
-  p.Fill(0, 0, 16, 17, kBlue);
-  p.Ellipse(1, 2, 15, 16, RGB(0, 70, 170), RGB(0, 30, 90));
-  p.Ellipse(3, 4, 13, 14, RGB(40, 120, 230), CLR_INVALID);
-  p.Ellipse(5, 5, 11, 10, RGB(150, 200, 255), CLR_INVALID);
-  p.Ellipse(6, 6, 9, 8, kWhite, CLR_INVALID);
+  constexpr int edge = kPanelLeft - kHintLeft;
+  p.Fill(0, 0, edge, 17, kBlue);
+  p.Fill(edge, 0, edge + 1, 17, kBlack);
+  p.Fill(edge + 1, 0, 16, 17, kPanel);
+  p.Ellipse(0, 1, 16, 17, RGB(0, 70, 170), RGB(0, 30, 90));
+  p.Ellipse(2, 4, 14, 16, RGB(30, 110, 220), CLR_INVALID);
+  p.Ellipse(4, 10, 12, 15, RGB(80, 160, 245), CLR_INVALID);  // light through the ball
+  p.Ellipse(4, 3, 11, 8, RGB(170, 215, 255), CLR_INVALID);   // the gloss
+  p.Ellipse(5, 4, 8, 6, kWhite, CLR_INVALID);
 }
 
 }  // namespace
@@ -164,7 +181,8 @@ void DrawFrame(HDC dc, const RECT& rect, const wchar_t* caption, HFONT font, COL
     RECT text{rect.left + 8, rect.top, rect.left + 8 + size.cx + 4, rect.top + metrics.tmHeight};
     SetBkColor(dc, back);
     SetTextColor(dc, fore);
-    ExtTextOutW(dc, text.left + 2, text.top, ETO_OPAQUE, &text, caption, static_cast<UINT>(lstrlenW(caption)), nullptr);
+    ExtTextOutW(dc, text.left + 2, text.top, ETO_OPAQUE, &text, caption, static_cast<UINT>(lstrlenW(caption)),
+                nullptr);
   }
   SelectObject(dc, old);
 }
