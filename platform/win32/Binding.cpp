@@ -17,10 +17,12 @@ using forms::Form;
 using forms::Kind;
 using forms::Prop;
 
-Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
-  HDC screen = GetDC(nullptr);
-  dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
-  ReleaseDC(nullptr, screen);
+Win32Platform::Win32Platform(HINSTANCE instance, int dpi) : instance_(instance), dpi_(dpi) {
+  if (dpi_ <= 0) {
+    HDC screen = GetDC(nullptr);
+    dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+  }
   if (dpi_ <= 0) dpi_ = 96;
   RegisterWindowClasses(instance_, this);
 }

@@ -15,7 +15,8 @@ namespace platform::win32 {
 
 class Win32Platform : public Platform {
  public:
-  explicit Win32Platform(HINSTANCE instance);
+  // Lays the forms out at `dpi` dots per inch; 0 takes the screen's.
+  explicit Win32Platform(HINSTANCE instance, int dpi = 0);
   ~Win32Platform() override;
 
   // Pumps messages until the process ends (End() ends it from inside a handler).
