@@ -155,11 +155,17 @@ HWND Win32Platform::CreateControl(Control& control, HWND parent, int id) {
   return hwnd;
 }
 
-// Pictures, and controls that overlap a frame beside them, are drawn in front (a raised control that
-// takes the focus is also reached first by Tab).
+// Labels lie beneath every other control of their container, as text drawn on it would. Pictures, and
+// controls that overlap a frame beside them, are drawn in front (a raised control that takes the focus
+// is also reached first by Tab).
 void Win32Platform::RaiseAboveFrames(Form& form, Control* container) {
   for (Control* control : form.Controls()) {
     if (control->Container() != container || control->kind() == Kind::Frame || !WindowOf(*control)) continue;
+    if (control->kind() == Kind::Label) {
+      ::SetWindowPos(WindowOf(*control), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      continue;
+    }
+    if (control->kind() == Kind::OptionButton) ClipUnderLaterOptions(form, *control);
     if (control->kind() == Kind::PictureBox) {
       ::SetWindowPos(WindowOf(*control), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
       continue;
@@ -173,6 +179,30 @@ void Win32Platform::RaiseAboveFrames(Form& form, Control* container) {
         break;
       }
     }
+  }
+}
+
+// Option buttons in a row may overlap the next one's circle; the earlier one gives way, so that every
+// circle shows and takes its clicks. Their z-order stays the tab order.
+void Win32Platform::ClipUnderLaterOptions(Form& form, Control& option) {
+  const auto& controls = form.Controls();
+  HRGN region = CreateRectRgn(0, 0, Px(option.Width()), Px(option.Height()));
+  bool clipped = false;
+  for (auto it = std::find(controls.begin(), controls.end(), &option) + 1; it != controls.end(); ++it) {
+    const Control& later = **it;
+    if (later.kind() != Kind::OptionButton || later.Container() != option.Container()) continue;
+    const int left = Px(later.Left()) - Px(option.Left()), top = Px(later.Top()) - Px(option.Top());
+    const int right = left + Px(later.Width()), bottom = top + Px(later.Height());
+    if (left >= Px(option.Width()) || top >= Px(option.Height()) || right <= 0 || bottom <= 0) continue;
+    HRGN cut = CreateRectRgn(left, top, right, bottom);
+    CombineRgn(region, region, cut, RGN_DIFF);
+    DeleteObject(cut);
+    clipped = true;
+  }
+  if (clipped) {
+    ::SetWindowRgn(WindowOf(option), region, TRUE);  // the window owns the region from here on
+  } else {
+    DeleteObject(region);
   }
 }
 

@@ -87,6 +87,7 @@ class Win32Platform : public Platform {
   void CreateChildren(forms::Form& form, forms::Control* container, HWND parent);
   HWND CreateControl(forms::Control& control, HWND parent, int id);
   void RaiseAboveFrames(forms::Form& form, forms::Control* container);
+  void ClipUnderLaterOptions(forms::Form& form, forms::Control& option);
   void UpdateTimer(forms::Control& timer);
   void UpdateToolTip(forms::Control& control);
   void ShowForm(forms::Form& form);
