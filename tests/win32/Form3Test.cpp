@@ -1,0 +1,94 @@
+// The dialog window on real windows, and the start-up value in the real registry.
+#include "Win32Fixture.h"
+#include "settings/Form3.h"
+
+namespace {
+
+using namespace win32_test;
+
+const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char kRunName[] =
+    "\xD2\xE0\xE1\xEB\xE8\xF6\xE0 \xF3\xEC\xED\xEE\xE6\xE5\xED\xE8\xFF";  // code page 1251
+
+class Dialog : public Binding {
+ protected:
+  settings::Form3& d() { return program->form3; }
+  void Show() {
+    d().ShowSettings();
+    platform.Pump();
+  }
+  // The type and bytes of the start-up value, or nothing when it is absent.
+  std::string RunValue() {
+    char data[1024];
+    DWORD type = 0, size = sizeof data;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return "no key";
+    const LONG result = RegQueryValueExA(key, kRunName, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS ? std::to_string(type) + ":" + std::string(data, size) : "";
+  }
+};
+
+TEST_F(Dialog, IsAModelessPopupAboveTheQuizWithEveryControlInPlace) {
+  Show();
+  HWND hwnd = Of(d());
+  EXPECT_EQ(Text(hwnd), L"Form3");
+  EXPECT_TRUE(GetWindowLongW(hwnd, GWL_STYLE) & WS_POPUP);
+  EXPECT_EQ(GetWindow(hwnd, GW_OWNER), nullptr);
+  RECT dialog, quiz;
+  GetWindowRect(hwnd, &dialog);
+  GetWindowRect(Of(form1()), &quiz);
+  EXPECT_EQ(dialog.left, quiz.left + 100);
+  EXPECT_EQ(dialog.bottom, quiz.top - 6);
+  EXPECT_EQ(dialog.right - dialog.left, 345);
+
+  for (const forms::Control* control : d().Controls()) {
+    const forms::Kind kind = control->kind();
+    if (kind == forms::Kind::Line) continue;
+    ExpectPlaced(*control, kind == forms::Kind::Frame   ? L"QuorvelFrame"
+                           : kind == forms::Kind::Label ? L"Static"
+                                                        : L"Button");
+  }
+
+  // What shows at a point takes its clicks: the options over the label, each circle over its left neighbour.
+  for (auto* option : {&d().optStart[0], &d().optPred[1], &d().optPred[2]}) {
+    RECT rect;
+    GetWindowRect(Of(*option), &rect);
+    EXPECT_EQ(WindowFromPoint(POINT{rect.left + 4, rect.top + 2}), Of(*option));   // under the label's foot
+    EXPECT_EQ(WindowFromPoint(POINT{rect.left + 4, rect.top + 12}), Of(*option));  // beside the label
+  }
+  SendMessageW(Of(d().optPred[1]), BM_CLICK, 0, 0);
+  SendMessageW(Of(d().optStart[1]), BM_CLICK, 0, 0);
+  EXPECT_EQ(SendMessageW(Of(d().optPred[1]), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(Of(d().optStart[1]), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_EQ(SendMessageW(Of(d().optPred[0]), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+  EXPECT_TRUE(d().optPred[1].Value() && d().optStart[1].Value());
+}
+
+TEST_F(Dialog, EscapePressesTheCloseButton) {
+  Show();
+  d().optPred[2].Click();
+  MSG escape{};
+  escape.hwnd = Of(d().optPred[2]);
+  escape.message = WM_KEYDOWN;
+  escape.wParam = VK_ESCAPE;
+  platform.Dispatch(escape);
+  EXPECT_FALSE(IsWindowVisible(Of(d())));
+  char bytes[64];
+  auto file = platform.OpenInput(platform.folder + L"\\quorvel.ini");
+  EXPECT_EQ(std::string(bytes, std::max(0L, file->Read(bytes, sizeof bytes))), "Predmet=2\r\nFont=14,25\r\n");
+}
+
+TEST_F(Dialog, ConfirmingWritesAndRemovesTheRealStartUpValue) {
+  const std::string path =
+      "\"" + platform.ToAnsi(platform.AppPath() + L"\\" + platform.AppExeName()) + ".exe\"";
+  for (int choice : {0, 1, 1}) {  // the second removal finds nothing to remove
+    Show();
+    d().optStart[choice].Click();
+    d().cmdOK_Click(0);
+    EXPECT_EQ(Text(Of(d().Label1)).substr(0, 13), L"Старт ИЗМЕНЕН");
+    EXPECT_EQ(RunValue(), choice == 0 ? "1:" + path + '\0' : "");
+  }
+}
+
+}  // namespace
