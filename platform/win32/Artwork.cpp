@@ -68,7 +68,7 @@ class Pen96 {
 // outlines and a small blue strip along its bottom, under the two buttons.
 void QuizBackground(const Pen96& p) {
   p.Fill(0, 0, 568, 248, kBlue);
-  p.RoundRect(100, 10, 444, 220, 30, CLR_INVALID, kBlack);  // the window's rounded edge
+  p.RoundRect(100, 10, 443, 219, 30, CLR_INVALID, kBlack);  // the last pixels inside the rounded cut
   p.RoundRect(kPanelLeft, 40, 431, 214, 8, kPanel, kBlack);
   p.RoundRect(150, 204, 400, 210, 6, kBlue, kBlack);
 }

@@ -236,7 +236,10 @@ bool Win32Platform::ChildNotification(HWND parent, UINT msg, WPARAM wParam, LPAR
         GetWindowTextW(reinterpret_cast<HWND>(lParam), text.data(), length + 1);
         text.resize(static_cast<size_t>(length));
         control->UserSetCaption(text);
-      } else if ((code == BN_CLICKED || code == STN_CLICKED) && control->kind() != Kind::TextBox) {
+      } else if ((code == BN_CLICKED || code == STN_CLICKED ||
+                  // A quick second click on a picture is a click too: two clicks open and close the help.
+                  (code == STN_DBLCLK && control->kind() == Kind::PictureBox)) &&
+                 control->kind() != Kind::TextBox) {
         if (Usable(*control) && control->Click) control->Click();
       }
       result = 0;
