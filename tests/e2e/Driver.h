@@ -75,6 +75,32 @@ inline HWND ChildWithText(HWND parent, const std::wstring& text) {
   return nullptr;
 }
 
+// The first window below `parent`, at any depth, whose text is `text`.
+inline HWND Descendant(HWND parent, const std::wstring& text) {
+  for (HWND child : Children(parent)) {
+    if (Text(child) == text) return child;
+    if (HWND found = Descendant(child, text)) return found;
+  }
+  return nullptr;
+}
+
+// Moves the mouse as the hardware does, to a point of the screen.
+inline void MoveMouse(int x, int y) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+  input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &input, sizeof input);
+}
+
+inline void MouseButton(bool down) {
+  INPUT input{};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &input, sizeof input);
+}
+
 inline void SendKey(WORD vk, bool up) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
