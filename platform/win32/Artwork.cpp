@@ -10,10 +10,11 @@ constexpr COLORREF kPanel = RGB(224, 224, 224);
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-// Where the grey panel begins, in 96-dpi pixels of the quiz window: one pixel of outline, then the frame
-// with the problems. The hint balls straddle this edge and draw its continuation themselves.
+// Where the grey panel begins, in 96-dpi pixels of the quiz window: its outline, then the frame with the
+// problems (at 1750 twips), which covers the rest of the panel. The hint balls (at 1560 twips) straddle
+// this edge and draw its continuation themselves.
 constexpr int kPanelLeft = 116;
-constexpr int kHintLeft = 104;
+constexpr int kHintLeftTwips = 1560, kFrameLeftTwips = 1750;
 
 // Draws in 96-dpi pixels, offset to a rectangle, at the screen's dpi. Outlines lie inside the shapes, so a
 // shape and a fill that share an edge share it at every scaling.
@@ -23,6 +24,8 @@ class Pen96 {
   int S(int v) const { return MulDiv(v, dpi_, 96); }
   int X(int v) const { return x0_ + S(v); }
   int Y(int v) const { return y0_ + S(v); }
+  // Twips to pixels, rounded as the binding places windows.
+  int T(int twips) const { return MulDiv(twips, dpi_, 1440); }
 
   void Fill(int l, int t, int r, int b, COLORREF color) const {
     RECT rect{X(l), Y(t), X(r), Y(b)};
@@ -103,10 +106,12 @@ void HelpBubble(const Pen96& p) {
 // A glossy blue ball on the blue surround, sitting on the panel's left edge: the part of the picture
 // that lies over the panel shows the panel's outline and grey, so no square shows around the ball.
 void HintBall(const Pen96& p) {
-  constexpr int edge = kPanelLeft - kHintLeft;
+  constexpr int edge = kPanelLeft - kHintLeftTwips / 15;
+  p.Fill(0, 0, 16, 17, kPanel);
   p.Fill(0, 0, edge, 17, kBlue);
-  p.Fill(edge, 0, edge + 1, 17, kBlack);
-  p.Fill(edge + 1, 0, 16, 17, kPanel);
+  // The outline shows only up to the frame, which covers the rest of it between the balls.
+  const RECT outline{p.X(edge), p.Y(0), p.X(0) + p.T(kFrameLeftTwips) - p.T(kHintLeftTwips), p.Y(17)};
+  FillRect(p.dc(), &outline, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   p.Ellipse(0, 1, 16, 17, RGB(0, 70, 170), RGB(0, 30, 90));
   p.Ellipse(2, 4, 14, 16, RGB(30, 110, 220), CLR_INVALID);
   p.Ellipse(4, 10, 12, 15, RGB(80, 160, 245), CLR_INVALID);  // light through the ball
