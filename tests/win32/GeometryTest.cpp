@@ -1,38 +1,17 @@
 // The layout at 150 % display scaling: every window at its twips on a 144-dpi screen, and the rounded cut
 // and the fonts scaled with them.
-#include <gtest/gtest.h>
-#include <windows.h>
-
-#include <cmath>
-#include <string>
-
-#include "app/Program.h"
-#include "platform/win32/Win32Platform.h"
+#include "Win32Fixture.h"
 
 namespace {
 
-class Platform144 : public platform::win32::Win32Platform {
- public:
-  Platform144() : Win32Platform(GetModuleHandleW(nullptr), 144) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    folder = std::wstring(temp) + L"quorvel-geometry-" + std::to_wstring(GetCurrentProcessId());
-    CreateDirectoryW(folder.c_str(), nullptr);
-  }
-  ~Platform144() override {
-    DeleteFileW((folder + L"\\quorvel.ini").c_str());
-    RemoveDirectoryW(folder.c_str());
-  }
-  std::wstring AppPath() override { return folder; }
-  std::wstring folder;
-};
+using win32_test::RectIn;
 
 long Px(float twips) {
   return std::lround(twips * 144 / 1440);
 }
 
 TEST(Geometry, At144DpiWindowsTheCutAndTheFontsScaleByOneAndAHalf) {
-  Platform144 platform;
+  win32_test::TestPlatform platform(144);
   app::Program program(platform);
   program.Start();
   program.form1.picUP[1].Click();
@@ -51,9 +30,8 @@ TEST(Geometry, At144DpiWindowsTheCutAndTheFontsScaleByOneAndAHalf) {
       SCOPED_TRACE(std::string(control->Name().begin(), control->Name().end()) +
                    std::to_string(control->Index()));
       HWND hwnd = platform.WindowOf(*control);
-      RECT in, container;
-      GetWindowRect(hwnd, &in);
-      MapWindowPoints(HWND_DESKTOP, GetParent(hwnd), reinterpret_cast<POINT*>(&in), 2);
+      const RECT in = RectIn(hwnd);
+      RECT container;
       EXPECT_EQ(in.left, Px(control->Left()));
       EXPECT_EQ(in.top, Px(control->Top()));
       EXPECT_EQ(in.right - in.left, Px(control->Width()));

@@ -19,7 +19,8 @@ using platform::win32::Win32Platform;
 // The real platform, with the program's folder in a fresh temporary folder and an end that only records.
 class TestPlatform : public Win32Platform {
  public:
-  TestPlatform() : Win32Platform(GetModuleHandleW(nullptr)) {
+  // At `dpi` dots per inch, or the screen's (0).
+  explicit TestPlatform(int dpi = 0) : Win32Platform(GetModuleHandleW(nullptr), dpi) {
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
     folder = std::wstring(temp) + L"quorvel-binding-" + std::to_wstring(GetTickCount()) + L"-" +
