@@ -15,7 +15,7 @@ endif()
 
 file(GLOB win32_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/platform/win32/*.cpp)
 add_library(quorvel_win32 STATIC ${win32_sources})
-target_link_libraries(quorvel_win32 PUBLIC quorvel_core user32 gdi32 advapi32 comctl32)
+target_link_libraries(quorvel_win32 PUBLIC quorvel_core user32 gdi32 advapi32)
 target_compile_definitions(quorvel_win32 PUBLIC ${win32_definitions})
 target_compile_options(quorvel_win32 PRIVATE ${section_flags})
 

@@ -1,8 +1,8 @@
 // Forms onto real windows: a top-level popup per form, a standard child control per control,
 // and every property change mirrored onto its window.
 // https://learn.microsoft.com/windows/win32/controls/individual-control-info
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cmath>
@@ -32,8 +32,12 @@ Win32Platform::~Win32Platform() {
   for (auto& [key, brush] : brushes_) DeleteObject(brush);
 }
 
-int Win32Platform::Px(float twips) const { return static_cast<int>(std::lround(twips * static_cast<float>(dpi_) / 1440.0f)); }
-float Win32Platform::Twips(int pixels) const { return static_cast<float>(pixels) * 1440.0f / static_cast<float>(dpi_); }
+int Win32Platform::Px(float twips) const {
+  return static_cast<int>(std::lround(twips * static_cast<float>(dpi_) / 1440.0f));
+}
+float Win32Platform::Twips(int pixels) const {
+  return static_cast<float>(pixels) * 1440.0f / static_cast<float>(dpi_);
+}
 
 HWND Win32Platform::WindowOf(const Control& control) const {
   auto it = windows_.find(&control);
@@ -55,8 +59,9 @@ Control* Win32Platform::ControlById(const Form& form, int id) const {
 
 void Win32Platform::Load(Form& form) {
   const DWORD exStyle = form.Art() == forms::Picture::QuizBackground ? 0 : WS_EX_TOOLWINDOW;
-  HWND hwnd = CreateWindowExW(exStyle, kFormClass, form.Caption().c_str(), WS_POPUP | WS_CLIPCHILDREN, Px(form.Left()),
-                              Px(form.Top()), Px(form.Width()), Px(form.Height()), nullptr, nullptr, instance_, &form);
+  HWND hwnd = CreateWindowExW(exStyle, kFormClass, form.Caption().c_str(), WS_POPUP | WS_CLIPCHILDREN,
+                              Px(form.Left()), Px(form.Top()), Px(form.Width()), Px(form.Height()), nullptr,
+                              nullptr, instance_, &form);
   windows_[&form] = Window{&form, hwnd};
   controls_[hwnd] = &form;
   CreateChildren(form, nullptr, hwnd);
@@ -87,9 +92,12 @@ void Win32Platform::CreateChildren(Form& form, Control* container, HWND parent) 
   for (Control* control : form.Controls()) {
     if (control->Container() == container) children.push_back(control);
   }
-  // Creation order is the order of the tab key.
-  std::stable_sort(children.begin(), children.end(),
-                   [](const Control* a, const Control* b) { return a->TabIndex() < b->TabIndex(); });
+  // Windows are created front to back (a new child goes beneath its siblings), in tab order within a layer:
+  // the stacking comes out right without moving a window afterwards.
+  std::stable_sort(children.begin(), children.end(), [&](const Control* a, const Control* b) {
+    const int la = Layer(form, *a), lb = Layer(form, *b);
+    return la != lb ? la < lb : a->TabIndex() < b->TabIndex();
+  });
   for (Control* control : children) {
     const int id = 100 + static_cast<int>(std::find(form.Controls().begin(), form.Controls().end(), control) -
                                           form.Controls().begin());
@@ -104,23 +112,32 @@ void Win32Platform::CreateChildren(Form& form, Control* container, HWND parent) 
     if (control->kind() == Kind::TextBox) Changed(*control, Prop::MaxLength);
     if (control->kind() == Kind::OptionButton) Changed(*control, Prop::Value);
     if (control->kind() == Kind::Frame) CreateChildren(form, control, hwnd);
-    if (!control->ToolTipText().empty()) UpdateToolTip(*control);
+    if (!control->ToolTipText().empty() && windows_[&form].shownOnce) UpdateToolTip(*control);
   }
-  RaiseAboveFrames(form, container);
+  for (Control* control : children) {
+    if (control->kind() == Kind::OptionButton) ClipUnderLaterOptions(form, *control);
+  }
 }
 
 HWND Win32Platform::CreateControl(Control& control, HWND parent, int id) {
   const wchar_t* windowClass = L"Static";
-  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.Visible() ? WS_VISIBLE : 0) | (control.Enabled() ? 0 : WS_DISABLED);
+  DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (control.Visible() ? WS_VISIBLE : 0) |
+                (control.Enabled() ? 0 : WS_DISABLED);
   DWORD exStyle = 0;
   const auto align = control.Alignment();
   switch (control.kind()) {
     case Kind::Label:
-      style |= SS_NOTIFY | SS_NOPREFIX | (align == forms::Align::Right ? SS_RIGHT : align == forms::Align::Center ? SS_CENTER : SS_LEFT);
+      style |= SS_NOTIFY | SS_NOPREFIX |
+               (align == forms::Align::Right    ? SS_RIGHT
+                : align == forms::Align::Center ? SS_CENTER
+                                                : SS_LEFT);
       break;
     case Kind::TextBox:
       windowClass = L"Edit";
-      style |= WS_TABSTOP | ES_AUTOHSCROLL | (align == forms::Align::Center ? ES_CENTER : align == forms::Align::Right ? ES_RIGHT : ES_LEFT);
+      style |= WS_TABSTOP | ES_AUTOHSCROLL |
+               (align == forms::Align::Center  ? ES_CENTER
+                : align == forms::Align::Right ? ES_RIGHT
+                                               : ES_LEFT);
       exStyle |= WS_EX_CLIENTEDGE;
       break;
     case Kind::CommandButton:
@@ -156,30 +173,20 @@ HWND Win32Platform::CreateControl(Control& control, HWND parent, int id) {
 }
 
 // Labels lie beneath every other control of their container, as text drawn on it would. Pictures, and
-// controls that overlap a frame beside them, are drawn in front (a raised control that takes the focus
-// is also reached first by Tab).
-void Win32Platform::RaiseAboveFrames(Form& form, Control* container) {
-  for (Control* control : form.Controls()) {
-    if (control->Container() != container || control->kind() == Kind::Frame || !WindowOf(*control)) continue;
-    if (control->kind() == Kind::Label) {
-      ::SetWindowPos(WindowOf(*control), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      continue;
-    }
-    if (control->kind() == Kind::OptionButton) ClipUnderLaterOptions(form, *control);
-    if (control->kind() == Kind::PictureBox) {
-      ::SetWindowPos(WindowOf(*control), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-      continue;
-    }
-    for (Control* frame : form.Controls()) {
-      if (frame->Container() != container || frame->kind() != Kind::Frame) continue;
-      const bool overlaps = control->Left() < frame->Left() + frame->Width() && frame->Left() < control->Left() + control->Width() &&
-                            control->Top() < frame->Top() + frame->Height() && frame->Top() < control->Top() + control->Height();
-      if (overlaps) {
-        ::SetWindowPos(WindowOf(*control), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        break;
-      }
-    }
+// controls that overlap a frame beside them, lie in front (a front control that takes the focus is also
+// reached first by Tab).
+int Win32Platform::Layer(const Form& form, const Control& control) {
+  if (control.kind() == Kind::Label) return 2;
+  if (control.kind() == Kind::PictureBox) return 0;
+  if (control.kind() == Kind::Frame) return 1;
+  for (const Control* frame : form.Controls()) {
+    if (frame->Container() != control.Container() || frame->kind() != Kind::Frame) continue;
+    const bool overlaps =
+        control.Left() < frame->Left() + frame->Width() && frame->Left() < control.Left() + control.Width() &&
+        control.Top() < frame->Top() + frame->Height() && frame->Top() < control.Top() + control.Height();
+    if (overlaps) return 0;
   }
+  return 1;
 }
 
 // Option buttons in a row may overlap the next one's circle; the earlier one gives way, so that every
@@ -220,9 +227,11 @@ void Win32Platform::Changed(Control& control, Prop what) {
       break;
     case Prop::Move: {
       const int width = control.kind() == Kind::Line ? std::max(1, Px(control.Width())) : Px(control.Width());
-      const int height = control.kind() == Kind::Line ? std::max(1, Px(control.Height())) : Px(control.Height());
+      const int height =
+          control.kind() == Kind::Line ? std::max(1, Px(control.Height())) : Px(control.Height());
       moving_ = true;
-      ::SetWindowPos(hwnd, nullptr, Px(control.Left()), Px(control.Top()), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+      ::SetWindowPos(hwnd, nullptr, Px(control.Left()), Px(control.Top()), width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
       moving_ = false;
       break;
     }
@@ -255,10 +264,11 @@ void Win32Platform::Changed(Control& control, Prop what) {
       break;
     }
     case Prop::ToolTip:
-      UpdateToolTip(control);
+      if (windows_[control.form()].shownOnce) UpdateToolTip(control);
       break;
     case Prop::Value:
-      SendMessageW(hwnd, BM_SETCHECK, static_cast<forms::OptionButton&>(control).Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+      SendMessageW(hwnd, BM_SETCHECK,
+                   static_cast<forms::OptionButton&>(control).Value() ? BST_CHECKED : BST_UNCHECKED, 0);
       break;
     case Prop::Timer:
       break;
@@ -271,6 +281,10 @@ void Win32Platform::ShowForm(Form& form) {
   SetForegroundWindow(window.hwnd);
   if (!window.shownOnce) {
     window.shownOnce = true;
+    // Tool tips wait until the window is up: nobody can point at a control before that.
+    for (Control* control : form.Controls()) {
+      if (!control->ToolTipText().empty() && WindowOf(*control)) UpdateToolTip(*control);
+    }
     if (Control* first = form.FirstFocus()) SetFocus(*first);
   }
 }
@@ -286,7 +300,9 @@ float Win32Platform::GrantFontSize(const forms::Font& font) {
   return pixels * 72.0f / static_cast<float>(dpi_);
 }
 
-std::uintptr_t Win32Platform::WindowHandle(Form& form) { return reinterpret_cast<std::uintptr_t>(WindowOf(form)); }
+std::uintptr_t Win32Platform::WindowHandle(Form& form) {
+  return reinterpret_cast<std::uintptr_t>(WindowOf(form));
+}
 
 void Win32Platform::UpdateTimer(Control& timer) {
   Window& window = windows_[&timer];
@@ -303,11 +319,15 @@ void Win32Platform::UpdateToolTip(Control& control) {
   Form& form = *control.form();
   HWND& tip = toolTips_[&form];
   if (!tip) {
+    // The common controls library serves the tool tips alone: it is loaded on their first use, not at start.
+    static const auto initCommonControls = reinterpret_cast<BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*)>(
+        reinterpret_cast<void*>(GetProcAddress(LoadLibraryW(L"comctl32.dll"), "InitCommonControlsEx")));
+    if (!initCommonControls) return;
     INITCOMMONCONTROLSEX init{sizeof init, ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&init);
+    initCommonControls(&init);
     // Unowned: a topmost popup owned by the form keeps Wine from making the form itself topmost.
-    tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0, 0, 0, 0,
-                          nullptr, nullptr, instance_, nullptr);
+    tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, 0,
+                          0, 0, 0, nullptr, nullptr, instance_, nullptr);
   }
   TTTOOLINFOW info{};
   info.cbSize = sizeof info;
@@ -332,13 +352,13 @@ HFONT Win32Platform::FontOf(const Control& control) {
     font.charset = metrics.lfMessageFont.lfCharSet;
   }
   const int height = -static_cast<int>(std::nearbyint(font.size * static_cast<float>(dpi_) / 72.0f));
-  const std::wstring key = font.name + L"|" + std::to_wstring(height) + L"|" + std::to_wstring(font.bold) + L"|" +
-                           std::to_wstring(font.charset);
+  const std::wstring key = font.name + L"|" + std::to_wstring(height) + L"|" + std::to_wstring(font.bold) +
+                           L"|" + std::to_wstring(font.charset);
   HFONT& handle = fonts_[key];
   if (!handle) {
     handle = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
-                         static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                         DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
+                         static_cast<BYTE>(font.charset), OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                         DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, font.name.c_str());
   }
   return handle;
 }

@@ -2,7 +2,8 @@
 // and the message loop with the dialog keys (Tab, Enter, Escape).
 // https://learn.microsoft.com/windows/win32/api/winuser/nf-winuser-isdialogmessagew
 #include <windows.h>
-#include <commctrl.h>
+
+#include <unordered_map>
 
 #include "platform/win32/Artwork.h"
 #include "platform/win32/Win32Platform.h"
@@ -38,19 +39,36 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   return g_platform->FrameMessage(*frame, hwnd, msg, wParam, lParam);
 }
 
-LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
-  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ControlProc, 0);
-  auto* control = reinterpret_cast<Control*>(data);
-  if (!g_platform || !control) return DefSubclassProc(hwnd, msg, wParam, lParam);
+// The standard controls' own window procedures, by window: ours sees every message first.
+std::unordered_map<HWND, WNDPROC> g_standardProcs;
+
+}  // namespace
+
+LRESULT CallStandardProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto it = g_standardProcs.find(hwnd);
+  if (it == g_standardProcs.end()) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  const WNDPROC standard = it->second;
+  if (msg == WM_NCDESTROY) g_standardProcs.erase(it);
+  return CallWindowProcW(standard, hwnd, msg, wParam, lParam);
+}
+
+namespace {
+
+LRESULT CALLBACK ControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto* control = reinterpret_cast<Control*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!g_platform || !control) return CallStandardProc(hwnd, msg, wParam, lParam);
   return g_platform->ControlMessage(*control, hwnd, msg, wParam, lParam);
 }
 
 // The modifier state of a key or mouse event: 1 Shift, 2 Ctrl, 4 Alt.
 int ShiftState() {
-  return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) | (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+  return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
+         (GetKeyState(VK_MENU) < 0 ? 4 : 0);
 }
 
-bool Usable(const Control& control) { return control.Visible() && control.Enabled(); }
+bool Usable(const Control& control) {
+  return control.Visible() && control.Enabled();
+}
 
 }  // namespace
 
@@ -61,8 +79,9 @@ void RegisterWindowClasses(HINSTANCE instance, Win32Platform* platform) {
   form.lpfnWndProc = FormProc;
   form.hInstance = instance;
   form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-  form.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
-                                               GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+  form.hIconSm =
+      static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                    GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
   form.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // the arrow
   form.lpszClassName = kFormClass;
   RegisterClassExW(&form);
@@ -74,8 +93,12 @@ void RegisterWindowClasses(HINSTANCE instance, Win32Platform* platform) {
   RegisterClassExW(&frame);
 }
 
+// Classic subclassing: it needs nothing from the common controls library, so that library is loaded only
+// when the first tool tip is made, after the quiz is on screen.
 void SubclassControl(HWND hwnd, Win32Platform*, Control* control) {
-  SetWindowSubclass(hwnd, ControlProc, 0, reinterpret_cast<DWORD_PTR>(control));
+  SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(control));
+  g_standardProcs[hwnd] = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(static_cast<WNDPROC>(ControlProc))));
 }
 
 int Win32Platform::Run() {
@@ -110,7 +133,8 @@ LRESULT Win32Platform::FormMessage(Form& form, HWND hwnd, UINT msg, WPARAM wPara
         return MAKELRESULT(windows_[focused].id, DC_HASDEFID);
       }
       for (Control* control : form.Controls()) {
-        if (control->kind() == Kind::CommandButton && static_cast<forms::CommandButton*>(control)->Default()) {
+        if (control->kind() == Kind::CommandButton &&
+            static_cast<forms::CommandButton*>(control)->Default()) {
           return MAKELRESULT(windows_[control].id, DC_HASDEFID);
         }
       }
@@ -172,7 +196,8 @@ LRESULT Win32Platform::FrameMessage(Control& frame, HWND hwnd, UINT msg, WPARAM 
       if (static_cast<forms::Frame&>(frame).Border()) {
         RECT rect;
         GetClientRect(hwnd, &rect);
-        DrawFrame(dc, rect, frame.Caption().c_str(), FontOf(frame), ColorOf(frame.BackColor()), ColorOf(frame.ForeColor()));
+        DrawFrame(dc, rect, frame.Caption().c_str(), FontOf(frame), ColorOf(frame.BackColor()),
+                  ColorOf(frame.ForeColor()));
       }
       EndPaint(hwnd, &paint);
       return 0;
@@ -204,7 +229,7 @@ LRESULT Win32Platform::ControlMessage(Control& control, HWND hwnd, UINT msg, WPA
       }
       break;
   }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  return CallStandardProc(hwnd, msg, wParam, lParam);
 }
 
 bool Win32Platform::ChildNotification(HWND parent, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -220,7 +245,8 @@ bool Win32Platform::ChildNotification(HWND parent, UINT msg, WPARAM wParam, LPAR
         control = ControlById(*form, id);
         if (id == IDCANCEL) {
           for (Control* candidate : form->Controls()) {
-            if (candidate->kind() == Kind::CommandButton && static_cast<forms::CommandButton*>(candidate)->Cancel()) {
+            if (candidate->kind() == Kind::CommandButton &&
+                static_cast<forms::CommandButton*>(candidate)->Cancel()) {
               control = candidate;
             }
           }
@@ -263,7 +289,8 @@ bool Win32Platform::ChildNotification(HWND parent, UINT msg, WPARAM wParam, LPAR
       if (control->kind() == Kind::CommandButton) {
         const auto& button = static_cast<forms::CommandButton&>(*control);
         DrawButton(item, control->Caption().c_str(),
-                   ButtonLook{ColorOf(control->BackColor()), ColorOf(control->ForeColor()), FontOf(*control), button.Default()});
+                   ButtonLook{ColorOf(control->BackColor()), ColorOf(control->ForeColor()), FontOf(*control),
+                              button.Default()});
       } else if (control->kind() == Kind::PictureBox) {
         DrawArt(item.hDC, item.rcItem, static_cast<forms::PictureBox&>(*control).Art(), dpi_);
       }

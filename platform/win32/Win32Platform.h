@@ -47,7 +47,8 @@ class Win32Platform : public Platform {
   int ReleaseCapture() override;
   long SendMessageA(Handle hWnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override;
   short GetAsyncKeyState(int vKey) override;
-  void keybd_event(std::uint8_t bVk, std::uint8_t bScan, std::uint32_t dwFlags, std::uintptr_t extra) override;
+  void keybd_event(std::uint8_t bVk, std::uint8_t bScan, std::uint32_t dwFlags,
+                   std::uintptr_t extra) override;
   long RegOpenKeyA(Handle hKey, const std::string& subKey, Handle* phkResult) override;
   long RegSetValueExA(Handle hKey, const std::string& name, std::uint32_t reserved, std::uint32_t type,
                       const std::uint8_t* data, std::uint32_t cbData) override;
@@ -79,14 +80,14 @@ class Win32Platform : public Platform {
   struct Window {
     const forms::Form* owner = nullptr;
     HWND hwnd = nullptr;
-    int id = 0;               // control id within its form; timer id for timers
-    bool shownOnce = false;   // forms: the first showing puts the focus on the first control
-    HWND lastFocus = nullptr; // forms: the focus to give back when the form is activated again
+    int id = 0;                // control id within its form; timer id for timers
+    bool shownOnce = false;    // forms: the first showing puts the focus on the first control
+    HWND lastFocus = nullptr;  // forms: the focus to give back when the form is activated again
   };
 
   void CreateChildren(forms::Form& form, forms::Control* container, HWND parent);
   HWND CreateControl(forms::Control& control, HWND parent, int id);
-  void RaiseAboveFrames(forms::Form& form, forms::Control* container);
+  static int Layer(const forms::Form& form, const forms::Control& control);
   void ClipUnderLaterOptions(forms::Form& form, forms::Control& option);
   void UpdateTimer(forms::Control& timer);
   void UpdateToolTip(forms::Control& control);

@@ -16,5 +16,7 @@ inline constexpr wchar_t kFrameClass[] = L"QuorvelFrame";
 void RegisterWindowClasses(HINSTANCE instance, Win32Platform* platform);
 // Routes a standard control's own messages (keys, mouse presses) to `platform` as well.
 void SubclassControl(HWND hwnd, Win32Platform* platform, forms::Control* control);
+// Passes a message on to a subclassed control's own window procedure.
+LRESULT CallStandardProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 }  // namespace platform::win32
