@@ -1,8 +1,9 @@
 // Forms onto real windows: a top-level popup per form, a standard child control per control,
 // and every property change mirrored onto its window.
 // https://learn.microsoft.com/windows/win32/controls/individual-control-info
-#include <commctrl.h>
 #include <windows.h>
+// after windows.h, which it needs
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cmath>
