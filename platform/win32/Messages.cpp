@@ -19,24 +19,26 @@ namespace {
 
 Win32Platform* g_platform = nullptr;
 
-LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+// The form or frame a window stands for, kept in its user data from its creation on.
+template <class Model>
+Model* ModelOf(HWND hwnd, UINT msg, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
     SetWindowLongPtrW(hwnd, GWLP_USERDATA,
                       reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
   }
-  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!form || !g_platform) return DefWindowProcW(hwnd, msg, wParam, lParam);
-  return g_platform->FormMessage(*form, hwnd, msg, wParam, lParam);
+  return g_platform ? reinterpret_cast<Model*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)) : nullptr;
+}
+
+LRESULT CALLBACK FormProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  Form* form = ModelOf<Form>(hwnd, msg, lParam);
+  return form ? g_platform->FormMessage(*form, hwnd, msg, wParam, lParam)
+              : DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK FrameProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == WM_NCCREATE) {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA,
-                      reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams));
-  }
-  auto* frame = reinterpret_cast<Control*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (!frame || !g_platform) return DefWindowProcW(hwnd, msg, wParam, lParam);
-  return g_platform->FrameMessage(*frame, hwnd, msg, wParam, lParam);
+  Control* frame = ModelOf<Control>(hwnd, msg, lParam);
+  return frame ? g_platform->FrameMessage(*frame, hwnd, msg, wParam, lParam)
+               : DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
 // The standard controls' own window procedures, by window: ours sees every message first.

@@ -2,9 +2,8 @@
 // found and read through their classes and window texts, input goes in as real key presses and clicks.
 #pragma once
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <chrono>
@@ -33,7 +32,8 @@ inline bool WaitFor(const std::function<bool()>& done, int milliseconds = 10000)
 inline std::wstring Text(HWND hwnd) {
   wchar_t buffer[1024] = {};
   DWORD_PTR length = 0;
-  SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000, &length);
+  SendMessageTimeoutW(hwnd, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, 2000,
+                      &length);
   return std::wstring(buffer, length);
 }
 
@@ -46,7 +46,8 @@ inline std::wstring ClassOf(HWND hwnd) {
 // The direct children of a window, in their order (the tab order).
 inline std::vector<HWND> Children(HWND parent) {
   std::vector<HWND> children;
-  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) children.push_back(child);
+  for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+    children.push_back(child);
   return children;
 }
 
@@ -149,7 +150,8 @@ inline void Click(HWND hwnd) {
 }
 
 inline std::string ReadFileBytes(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
   if (file == INVALID_HANDLE_VALUE) return "<missing>";
   std::string bytes;
   char buffer[4096];
@@ -206,10 +208,11 @@ class Quiz {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     std::wstring command = L"\"" + exe_ + L"\"";
-    ASSERT_TRUE(CreateProcessW(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder_.c_str(),
-                               &startup, &process_));
-    ASSERT_TRUE(WaitFor([this] { return (form1_ = TopLevel(L"Таблица умножения")) && IsWindowVisible(form1_); }))
-        << "the quiz window did not appear";
+    ASSERT_TRUE(CreateProcessW(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               folder_.c_str(), &startup, &process_));
+    ASSERT_TRUE(WaitFor([this] {
+      return (form1_ = TopLevel(L"Таблица умножения")) && IsWindowVisible(form1_);
+    })) << "the quiz window did not appear";
     WaitFor([this] { return Focus() != nullptr; }, 3000);
   }
 
@@ -232,12 +235,13 @@ class Quiz {
 
   HWND TopLevel(const std::wstring& title) const {
     Search search{process_.dwProcessId, &title, nullptr};
-    EnumWindows(&FindTopLevel,
-        reinterpret_cast<LPARAM>(&search));
+    EnumWindows(&FindTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.found;
   }
 
-  bool running() const { return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT; }
+  bool running() const {
+    return process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT;
+  }
   bool Ends(int milliseconds = 10000) const {
     return process_.hProcess && WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
   }
@@ -253,6 +257,23 @@ class Quiz {
 
   // The quiz window and its parts.
   HWND form1() const { return form1_; }
+
+  // Waits for the message dialog and checks it stands where it belongs: 90 twips above the quiz and
+  // 1500 twips right of its left edge. Returns its title frame, or null.
+  HWND DialogAboveQuiz() const {
+    HWND form3 = nullptr;
+    if (!WaitFor([&] { return (form3 = TopLevel(L"Form3")) && IsWindowVisible(form3); })) {
+      ADD_FAILURE() << "the dialog did not appear";
+      return nullptr;
+    }
+    RECT quiz, dialog;
+    GetWindowRect(form1_, &quiz);
+    GetWindowRect(form3, &dialog);
+    EXPECT_EQ(dialog.left, quiz.left + 100);
+    EXPECT_EQ(dialog.bottom, quiz.top - 6);
+    EXPECT_EQ(dialog.bottom - dialog.top, 111);
+    return Column(form3, L"QuorvelFrame").at(0);
+  }
   HWND Frame1() const { return Column(form1_, L"QuorvelFrame").at(0); }
   std::vector<HWND> Problems() const { return Column(Frame1(), L"Static", 13); }
   std::vector<HWND> Boxes() const { return Column(Frame1(), L"Edit"); }

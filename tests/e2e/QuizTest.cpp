@@ -64,7 +64,8 @@ TEST(AnswerCheck, EnterWithThreeRightAnswersDealsAgain) {
   Press(VK_RETURN);
 
   const auto boxes = quiz.Boxes();
-  ASSERT_TRUE(WaitFor([&] { return Text(boxes[0]).empty() && Text(boxes[1]).empty() && Text(boxes[2]).empty(); }));
+  ASSERT_TRUE(
+      WaitFor([&] { return Text(boxes[0]).empty() && Text(boxes[1]).empty() && Text(boxes[2]).empty(); }));
   for (HWND box : boxes) EXPECT_TRUE(IsWindowEnabled(box));
   for (HWND mark : quiz.Marks()) EXPECT_FALSE(IsWindowVisible(mark));
   EXPECT_EQ(quiz.Focus(), boxes[0]);
@@ -78,15 +79,8 @@ TEST(AnswerCheck, AnEmptyBoxOpensTheInputErrorAboveTheQuiz) {
   quiz.Answer(0, ProductOf(Text(problems[0])));
   Click(quiz.Button(L"Ещё"));
 
-  HWND form3 = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (form3 = quiz.TopLevel(L"Form3")) && IsWindowVisible(form3); }));
-  RECT quizRect, dialog;
-  GetWindowRect(quiz.form1(), &quizRect);
-  GetWindowRect(form3, &dialog);
-  EXPECT_EQ(dialog.left, quizRect.left + 100);                   // 1500 twips to the right
-  EXPECT_EQ(dialog.bottom, quizRect.top - 6);                    // 90 twips above
-  EXPECT_EQ(dialog.bottom - dialog.top, 111);
-  HWND frame = Column(form3, L"QuorvelFrame").at(0);
+  HWND frame = quiz.DialogAboveQuiz();
+  ASSERT_TRUE(frame);
   EXPECT_EQ(Text(frame), L"Ошибка ввода");
   EXPECT_EQ(Text(quiz.Marks()[0]), L"+");
   EXPECT_FALSE(IsWindowVisible(quiz.Marks()[1]));

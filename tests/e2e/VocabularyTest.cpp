@@ -52,14 +52,8 @@ TEST(Vocabulary, HeadwordsAreShownAndTheAlternativeInCapitalsFreezesItsRow) {
 TEST(Vocabulary, MissingDictionaryIsReportedAboveTheQuiz) {
   Quiz quiz({{L"quorvel.ini", "Predmet=2\r\nFont=14,25\r\n"}});
   quiz.Start();
-  HWND form3 = nullptr;
-  ASSERT_TRUE(WaitFor([&] { return (form3 = quiz.TopLevel(L"Form3")) && IsWindowVisible(form3); }));
-  RECT quizRect, dialog;
-  GetWindowRect(quiz.form1(), &quizRect);
-  GetWindowRect(form3, &dialog);
-  EXPECT_EQ(dialog.left, quizRect.left + 100);  // 1500 twips to the right
-  EXPECT_EQ(dialog.bottom, quizRect.top - 6);   // 90 twips above
-  HWND frame = Column(form3, L"QuorvelFrame").at(0);
+  HWND frame = quiz.DialogAboveQuiz();
+  ASSERT_TRUE(frame);
   EXPECT_EQ(Text(frame), L"Ошибка");
   EXPECT_TRUE(
       ChildWithText(frame, L"Нет файла словаря quorvel_vcb.ini!\r\nКак его создать - читайте readme.txt"));
