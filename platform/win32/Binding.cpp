@@ -231,8 +231,10 @@ void Win32Platform::Changed(Control& control, Prop what) {
       const int height =
           control.kind() == Kind::Line ? std::max(1, Px(control.Height())) : Px(control.Height());
       moving_ = true;
+      // No copied bits: a right-aligned label that grows must be drawn afresh, not shifted.
       ::SetWindowPos(hwnd, nullptr, Px(control.Left()), Px(control.Top()), width, height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+                     SWP_NOZORDER | SWP_NOACTIVATE | (control.kind() == Kind::Form ? 0 : SWP_NOCOPYBITS));
+      if (control.kind() != Kind::Form) InvalidateRect(hwnd, nullptr, TRUE);
       moving_ = false;
       break;
     }
