@@ -126,7 +126,8 @@ endfunction()
 
 if(win32_test_sources)
   # The binding's tests carry the program's manifest too: the same common controls and DPI awareness.
-  add_executable(win32_tests ${win32_test_sources} ${resource_script})
+  # The number conversions use the Windows C library on Windows: their host tests run here as well.
+  add_executable(win32_tests ${win32_test_sources} tests/host/ConvertTest.cpp ${resource_script})
   target_link_libraries(win32_tests PRIVATE quorvel_win32 ${gtest_libraries})
   quorvel_add_test_exe(win32_tests)
 endif()

@@ -1,25 +1,47 @@
 #include "quiz/Convert.h"
 
+#include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
 namespace quiz {
 
+namespace {
+// On Windows the system C library's own formatter and reader: the portable ones would bring their own
+// copies of both into the exe.
+#ifdef _WIN32
+extern "C" int _snprintf(char*, size_t, const char*, ...);
+inline float ReadFloat(const char* text) {
+  const double value = std::atof(text);
+  return std::fabs(value) <= FLT_MAX ? static_cast<float>(value) : HUGE_VALF;
+}
+#define QUORVEL_SNPRINTF _snprintf
+#else
+inline float ReadFloat(const char* text) {
+  return std::strtof(text, nullptr);
+}
+#define QUORVEL_SNPRINTF std::snprintf
+#endif
+}  // namespace
+
 std::wstring FormatSingle(float value, wchar_t decimalSeparator) {
   if (value == 0) return L"0";
   char buffer[32] = {};
-  // Seven significant digits at most, as a single-precision value is shown; fewer when they read back the same.
+  // Seven significant digits at most, as a single-precision value is shown; fewer when they read back the
+  // same.
   for (int precision = 1; precision <= 7; ++precision) {
-    std::snprintf(buffer, sizeof buffer, "%.*g", precision, static_cast<double>(value));
-    if (std::strtof(buffer, nullptr) == value) break;
+    QUORVEL_SNPRINTF(buffer, sizeof buffer - 1, "%.*g", precision, static_cast<double>(value));
+    if (ReadFloat(buffer) == value) break;
   }
   std::wstring text;
   for (const char* p = buffer; *p; ++p) text += *p == '.' ? decimalSeparator : static_cast<wchar_t>(*p);
   return text;
 }
 
-static bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+static bool IsBlank(wchar_t c) {
+  return c == L' ' || c == L'\t';
+}
 
 std::optional<float> ParseSingle(const std::wstring& text, wchar_t decimalSeparator, bool eitherSeparator) {
   size_t begin = 0, end = text.size();
@@ -43,7 +65,7 @@ std::optional<float> ParseSingle(const std::wstring& text, wchar_t decimalSepara
     }
   }
   if (!digits) return std::nullopt;
-  const float value = std::strtof(number.c_str(), nullptr);
+  const float value = ReadFloat(number.c_str());
   if (!std::isfinite(value)) return std::nullopt;
   return value;
 }
@@ -55,6 +77,22 @@ std::wstring TrimSpaces(const std::wstring& text) {
   return text.substr(begin, end - begin + 1);
 }
 
-long RoundToLong(float value) { return std::lrint(value); }
+long RoundToLong(float value) {
+  return std::lrint(value);
+}
+
+std::wstring IntText(long value) {
+  // Digits by hand: the C library's formatter would be the largest part of a small exe.
+  wchar_t digits[24];
+  wchar_t* at = digits + 24;
+  unsigned long magnitude =
+      value < 0 ? 0ul - static_cast<unsigned long>(value) : static_cast<unsigned long>(value);
+  do {
+    *--at = static_cast<wchar_t>(L'0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude);
+  if (value < 0) *--at = L'-';
+  return std::wstring(at, digits + 24);
+}
 
 }  // namespace quiz

@@ -13,12 +13,16 @@ std::wstring FormatSingle(float value, wchar_t decimalSeparator);
 // Blanks around, an optional sign, digits with at most one decimal separator, at least one
 // digit. `eitherSeparator` accepts "," and "." whatever the locale uses. No value when the text
 // is not such a number (a type mismatch).
-std::optional<float> ParseSingle(const std::wstring& text, wchar_t decimalSeparator, bool eitherSeparator = false);
+std::optional<float> ParseSingle(const std::wstring& text, wchar_t decimalSeparator,
+                                 bool eitherSeparator = false);
 
 // Removes leading and trailing space characters (only spaces).
 std::wstring TrimSpaces(const std::wstring& text);
 
 // Rounds to the nearest 32-bit integer, ties to even.
 long RoundToLong(float value);
+
+// A whole number in decimal digits, as Str would give it without the leading blank.
+std::wstring IntText(long value);
 
 }  // namespace quiz

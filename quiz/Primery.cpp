@@ -1,6 +1,7 @@
 // The multiplication dealer.
 #include <string>
 
+#include "quiz/Convert.h"
 #include "quiz/Form1.h"
 
 namespace quiz {
@@ -26,7 +27,7 @@ void Form1::DoPrimery() {
 
     const int row = k - 1;
     const std::wstring gap(6, L' ');
-    lblP[row].SetCaption(std::to_wstring(nMnozh1[k]) + gap + L"x" + gap + std::to_wstring(nMnozh2[k]) + gap + L"=");
+    lblP[row].SetCaption(IntText(nMnozh1[k]) + gap + L"x" + gap + IntText(nMnozh2[k]) + gap + L"=");
     lblP[row].SetWidth(3000);
     ResetAnswerBox(row, 495, 3500, 2);
     lblZ[row].SetVisible(false);

@@ -355,8 +355,9 @@ HFONT Win32Platform::FontOf(const Control& control) {
     font.charset = metrics.lfMessageFont.lfCharSet;
   }
   const int height = -static_cast<int>(std::nearbyint(font.size * static_cast<float>(dpi_) / 72.0f));
-  const std::wstring key = font.name + L"|" + std::to_wstring(height) + L"|" + std::to_wstring(font.bold) +
-                           L"|" + std::to_wstring(font.charset);
+  wchar_t numbers[40];
+  wsprintfW(numbers, L"|%d|%d|%d", height, static_cast<int>(font.bold), static_cast<int>(font.charset));
+  const std::wstring key = font.name + numbers;
   HFONT& handle = fonts_[key];
   if (!handle) {
     handle = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
