@@ -20,9 +20,17 @@ using forms::Prop;
 
 Win32Platform::Win32Platform(HINSTANCE instance, int dpi) : instance_(instance), dpi_(dpi) {
   if (dpi_ <= 0) {
-    HDC screen = GetDC(nullptr);
-    dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
-    ReleaseDC(nullptr, screen);
+    // Asking the user interface is cheap; a screen DC would start the whole display driver before the
+    // first window needs it. Systems before Windows 10 have only the DC.
+    using SystemDpi = UINT(WINAPI*)();
+    if (auto systemDpi = reinterpret_cast<SystemDpi>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForSystem")))) {
+      dpi_ = static_cast<int>(systemDpi());
+    } else {
+      HDC screen = GetDC(nullptr);
+      dpi_ = GetDeviceCaps(screen, LOGPIXELSX);
+      ReleaseDC(nullptr, screen);
+    }
   }
   if (dpi_ <= 0) dpi_ = 96;
   RegisterWindowClasses(instance_, this);
