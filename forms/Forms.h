@@ -49,17 +49,17 @@ enum class Picture { None, QuizBackground, Corner, HelpBubble, HintBall };
 
 // What changed, so that a binding updates only that.
 enum class Prop {
-  Caption,    // caption of a form, label, button, frame; text of a text box
-  Move,       // left, top, width, height
+  Caption,  // caption of a form, label, button, frame; text of a text box
+  Move,     // left, top, width, height
   Visible,
   Enabled,
-  Colors,     // back and fore colour
+  Colors,  // back and fore colour
   Font,
   MaxLength,
   SelStart,
   ToolTip,
-  Value,      // option button
-  Timer,      // interval or enabled
+  Value,  // option button
+  Timer,  // interval or enabled
 };
 
 class Control;
@@ -82,7 +82,8 @@ class Binding {
 
 class Control {
  public:
-  Control(Kind kind, std::wstring name, int index = -1) : kind_(kind), name_(std::move(name)), index_(index) {}
+  Control(Kind kind, std::wstring name, int index = -1)
+      : kind_(kind), name_(std::move(name)), index_(index) {}
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
   virtual ~Control() = default;
@@ -130,16 +131,38 @@ class Control {
 
   // Design-time set-up, before the form is loaded.
   Control& Place(float left, float top, float width, float height);
-  Control& Tab(int index) { tabIndex_ = index; return *this; }
-  Control& Aligned(forms::Align a) { align_ = a; return *this; }
-  Control& Colors(Color back, Color fore) { back_ = back; fore_ = fore; return *this; }
-  Control& WithFont(Font f) { font_ = std::move(f); return *this; }
-  Control& Text(std::wstring v) { caption_ = std::move(v); return *this; }
-  Control& Hidden() { visible_ = false; return *this; }
+  Control& Tab(int index) {
+    tabIndex_ = index;
+    return *this;
+  }
+  Control& Aligned(forms::Align a) {
+    align_ = a;
+    return *this;
+  }
+  Control& Colors(Color back, Color fore) {
+    back_ = back;
+    fore_ = fore;
+    return *this;
+  }
+  Control& WithFont(Font f) {
+    font_ = std::move(f);
+    return *this;
+  }
+  Control& Text(std::wstring v) {
+    caption_ = std::move(v);
+    return *this;
+  }
+  Control& Hidden() {
+    visible_ = false;
+    return *this;
+  }
 
   // Called by a binding when the user changed the state on screen; nothing is echoed back.
   void UserSetCaption(const std::wstring& v) { caption_ = v; }
-  void UserMoved(float left, float top) { left_ = left; top_ = top; }
+  void UserMoved(float left, float top) {
+    left_ = left;
+    top_ = top;
+  }
 
   // Event handlers; a control array's handler captures the member's index.
   std::function<void()> Click;
@@ -195,12 +218,17 @@ class TextBox : public Control {
 
 class CommandButton : public Control {
  public:
-  CommandButton(std::wstring name, int index = -1)
-      : Control(Kind::CommandButton, std::move(name), index) {}
+  CommandButton(std::wstring name, int index = -1) : Control(Kind::CommandButton, std::move(name), index) {}
   bool Default() const { return default_; }
   bool Cancel() const { return cancel_; }
-  CommandButton& MakeDefault() { default_ = true; return *this; }
-  CommandButton& MakeCancel() { cancel_ = true; return *this; }
+  CommandButton& MakeDefault() {
+    default_ = true;
+    return *this;
+  }
+  CommandButton& MakeCancel() {
+    cancel_ = true;
+    return *this;
+  }
 
  private:
   bool default_ = false;
@@ -222,7 +250,10 @@ class PictureBox : public Control {
  public:
   PictureBox(std::wstring name, int index = -1) : Control(Kind::PictureBox, std::move(name), index) {}
   forms::Picture Art() const { return picture_; }
-  PictureBox& WithArt(forms::Picture p) { picture_ = p; return *this; }
+  PictureBox& WithArt(forms::Picture p) {
+    picture_ = p;
+    return *this;
+  }
 
  private:
   forms::Picture picture_ = forms::Picture::None;
@@ -232,7 +263,10 @@ class Frame : public Control {
  public:
   explicit Frame(std::wstring name) : Control(Kind::Frame, std::move(name)) {}
   bool Border() const { return border_; }
-  Frame& NoBorder() { border_ = false; return *this; }
+  Frame& NoBorder() {
+    border_ = false;
+    return *this;
+  }
 
  private:
   bool border_ = true;
@@ -273,7 +307,10 @@ class Form : public Control {
   void Load();
   void Show();
   void Hide() { SetVisible(false); }
-  std::uintptr_t hWnd() { Load(); return binding_.WindowHandle(*this); }
+  std::uintptr_t hWnd() {
+    Load();
+    return binding_.WindowHandle(*this);
+  }
 
   // Adds a control to the form, inside `container` (a frame) or directly on the form.
   template <class C>

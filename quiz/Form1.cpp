@@ -22,7 +22,9 @@ const int kMarkTab[kRows] = {5, 8, 11};
 
 Form1::Form1(platform::Platform& platform, Shared& shared, settings::Form3& form3, Form4& form4)
     : Form(L"Form1", platform), platform_(platform), shared_(shared), form3_(form3), form4_(form4) {
-  Text(L"Таблица умножения").Place(0, 0, 8520, 3720).Colors(Color::System(SysColor::Menu), Color::System(SysColor::WindowText));
+  Text(L"Таблица умножения")
+      .Place(0, 0, 8520, 3720)
+      .Colors(Color::System(SysColor::Menu), Color::System(SysColor::WindowText));
   SetArt(forms::Picture::QuizBackground);
 
   Add(lblZag)
@@ -31,7 +33,11 @@ Form1::Form1(platform::Platform& platform, Shared& shared, settings::Form3& form
       .Colors(Color::Rgb(0, 0, 192), Color::System(SysColor::HighlightText))
       .WithFont(kTitleFont)
       .Tab(10);
-  Add(Frame1).NoBorder().Place(1750, 660, 4695, 2055).Colors(kPanelGrey, Color::System(SysColor::WindowText)).Tab(0);
+  Add(Frame1)
+      .NoBorder()
+      .Place(1750, 660, 4695, 2055)
+      .Colors(kPanelGrey, Color::System(SysColor::WindowText))
+      .Tab(0);
   for (int r = 0; r < kRows; ++r) {
     Add(lblP[r], &Frame1)
         .Place(200, kRowTop[r], 3000, 375)
@@ -39,7 +45,11 @@ Form1::Form1(platform::Platform& platform, Shared& shared, settings::Form3& form
         .Colors(kPanelGrey, Color::System(SysColor::WindowText))
         .WithFont(kProblemFont)
         .Tab(kProblemTab[r]);
-    Add(txtR[r], &Frame1).Place(3500, kBoxTop[r], 495, 495).Aligned(Align::Center).WithFont(kProblemFont).Tab(kBoxTab[r]);
+    Add(txtR[r], &Frame1)
+        .Place(3500, kBoxTop[r], 495, 495)
+        .Aligned(Align::Center)
+        .WithFont(kProblemFont)
+        .Tab(kBoxTab[r]);
     txtR[r].SetMaxLength(2);
     Add(lblZ[r], &Frame1)
         .Place(4200, kRowTop[r], 375, 375)
@@ -52,8 +62,16 @@ Form1::Form1(platform::Platform& platform, Shared& shared, settings::Form3& form
   Add(Timer1, &Frame1);
   Timer1.SetInterval(120);
 
-  Add(cmdOK[0]).Place(2880, 2800, 1215, 375).Colors(Color::Rgb(255, 192, 192), Color::System(SysColor::WindowText)).Text(L"ВСЁ").Tab(4);
-  Add(cmdOK[1]).Place(4200, 2800, 1215, 375).Colors(Color::Rgb(0, 192, 192), Color::System(SysColor::WindowText)).Text(L"Ещё").Tab(12);
+  Add(cmdOK[0])
+      .Place(2880, 2800, 1215, 375)
+      .Colors(Color::Rgb(255, 192, 192), Color::System(SysColor::WindowText))
+      .Text(L"ВСЁ")
+      .Tab(4);
+  Add(cmdOK[1])
+      .Place(4200, 2800, 1215, 375)
+      .Colors(Color::Rgb(0, 192, 192), Color::System(SysColor::WindowText))
+      .Text(L"Ещё")
+      .Tab(12);
   cmdOK[1].MakeDefault();
 
   for (int r = 0; r < kRows; ++r) {
@@ -80,7 +98,11 @@ Form1::Form1(platform::Platform& platform, Shared& shared, settings::Form3& form
   form4_.Closed = [this] { picUP[1].SetToolTipText(L" Открыть справку "); };
 }
 
-std::wstring Form1::IniPath() const { return platform_.AppPath() + L"\\quorvel.ini"; }
-std::wstring Form1::DictionaryPath() const { return platform_.AppPath() + L"\\quorvel_vcb.ini"; }
+std::wstring Form1::IniPath() const {
+  return platform_.AppPath() + L"\\quorvel.ini";
+}
+std::wstring Form1::DictionaryPath() const {
+  return platform_.AppPath() + L"\\quorvel_vcb.ini";
+}
 
 }  // namespace quiz

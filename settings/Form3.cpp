@@ -32,7 +32,11 @@ Form3::Form3(platform::Platform& platform, quiz::Shared& shared, quiz::Form1& fo
   const wchar_t* subjects[] = {L"Табл.умн.", L"Eng>R", L"Rus>E"};
   const float left[] = {45, 1200, 2040}, width[] = {1455, 975, 855};
   for (int k = 0; k < 3; ++k) {
-    Add(optPred[k], &Frame2).Text(subjects[k]).Place(left[k], 0, width[k], 255).Colors(kGrey, kText).Tab(7 + k);
+    Add(optPred[k], &Frame2)
+        .Text(subjects[k])
+        .Place(left[k], 0, width[k], 255)
+        .Colors(kGrey, kText)
+        .Tab(7 + k);
   }
   Add(Line1, &Frame1).From(1800, 285, 1800, 935);
 

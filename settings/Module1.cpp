@@ -24,9 +24,9 @@ bool Module1::SetRunValue(Platform& p, const std::wstring& name, const std::wstr
   if (hKey == 0) return false;
   const std::string bytes = p.ToAnsi(data);
   // The stored string carries its terminating zero.
-  const long result = p.RegSetValueExA(hKey, p.ToAnsi(name), 0, REG_SZ_,
-                                       reinterpret_cast<const std::uint8_t*>(bytes.c_str()),
-                                       static_cast<std::uint32_t>(bytes.size() + 1));
+  const long result =
+      p.RegSetValueExA(hKey, p.ToAnsi(name), 0, REG_SZ_, reinterpret_cast<const std::uint8_t*>(bytes.c_str()),
+                       static_cast<std::uint32_t>(bytes.size() + 1));
   p.RegCloseKey(hKey);
   return result == kErrorSuccess;
 }

@@ -79,12 +79,15 @@ Handle SimPlatform::CreateRoundRectRgn(int x1, int y1, int x2, int y2, int w, in
 }
 
 int SimPlatform::SetWindowRgn(Handle hWnd, Handle hRgn, bool bRedraw) {
-  calls.push_back("SetWindowRgn(" + Args({static_cast<long long>(hWnd), static_cast<long long>(hRgn), bRedraw ? -1 : 0}) + ")");
+  calls.push_back("SetWindowRgn(" +
+                  Args({static_cast<long long>(hWnd), static_cast<long long>(hRgn), bRedraw ? -1 : 0}) + ")");
   return 1;
 }
 
 int SimPlatform::SetWindowPos(Handle hWnd, Handle after, int x, int y, int cx, int cy, unsigned flags) {
-  calls.push_back("SetWindowPos(" + Args({static_cast<long long>(hWnd), static_cast<std::intptr_t>(after), x, y, cx, cy, flags}) + ")");
+  calls.push_back(
+      "SetWindowPos(" +
+      Args({static_cast<long long>(hWnd), static_cast<std::intptr_t>(after), x, y, cx, cy, flags}) + ")");
   return 1;
 }
 
@@ -94,7 +97,8 @@ int SimPlatform::ReleaseCapture() {
 }
 
 long SimPlatform::SendMessageA(Handle hWnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
-  calls.push_back("SendMessageA(" + Args({static_cast<long long>(hWnd), msg, static_cast<long long>(wParam), lParam}) + ")");
+  calls.push_back("SendMessageA(" +
+                  Args({static_cast<long long>(hWnd), msg, static_cast<long long>(wParam), lParam}) + ")");
   return 0;
 }
 
@@ -104,7 +108,8 @@ short SimPlatform::GetAsyncKeyState(int vKey) {
   return it == keyStates.end() ? 0 : it->second;
 }
 
-void SimPlatform::keybd_event(std::uint8_t bVk, std::uint8_t bScan, std::uint32_t dwFlags, std::uintptr_t extra) {
+void SimPlatform::keybd_event(std::uint8_t bVk, std::uint8_t bScan, std::uint32_t dwFlags,
+                              std::uintptr_t extra) {
   injected.push_back({bVk, bScan, dwFlags, extra});
 }
 
@@ -135,7 +140,9 @@ long SimPlatform::RegCloseKey(Handle hKey) {
   return 0;
 }
 
-bool SimPlatform::FileExists(const std::wstring& path) { return files.count(path) > 0; }
+bool SimPlatform::FileExists(const std::wstring& path) {
+  return files.count(path) > 0;
+}
 
 std::unique_ptr<InputFile> SimPlatform::OpenInput(const std::wstring& path) {
   if (openOverride) {
@@ -178,7 +185,11 @@ std::wstring SimPlatform::LCase(const std::wstring& text) {
   return lower;
 }
 
-std::string SimPlatform::ToAnsi(const std::wstring& text) { return UnicodeToCp1251(text); }
-std::wstring SimPlatform::FromAnsi(const std::string& bytes) { return Cp1251ToUnicode(bytes); }
+std::string SimPlatform::ToAnsi(const std::wstring& text) {
+  return UnicodeToCp1251(text);
+}
+std::wstring SimPlatform::FromAnsi(const std::string& bytes) {
+  return Cp1251ToUnicode(bytes);
+}
 
 }  // namespace platform

@@ -72,7 +72,8 @@ class SimPlatform : public Platform {
   int ReleaseCapture() override;
   long SendMessageA(Handle hWnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) override;
   short GetAsyncKeyState(int vKey) override;
-  void keybd_event(std::uint8_t bVk, std::uint8_t bScan, std::uint32_t dwFlags, std::uintptr_t extra) override;
+  void keybd_event(std::uint8_t bVk, std::uint8_t bScan, std::uint32_t dwFlags,
+                   std::uintptr_t extra) override;
   long RegOpenKeyA(Handle hKey, const std::string& subKey, Handle* phkResult) override;
   long RegSetValueExA(Handle hKey, const std::string& name, std::uint32_t reserved, std::uint32_t type,
                       const std::uint8_t* data, std::uint32_t cbData) override;

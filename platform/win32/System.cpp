@@ -55,15 +55,20 @@ int Win32Platform::SetWindowPos(Handle hWnd, Handle after, int x, int y, int cx,
   return ::SetWindowPos(As<HWND>(hWnd), As<HWND>(after), x, y, cx, cy, flags);
 }
 
-int Win32Platform::ReleaseCapture() { return ::ReleaseCapture(); }
+int Win32Platform::ReleaseCapture() {
+  return ::ReleaseCapture();
+}
 
 long Win32Platform::SendMessageA(Handle hWnd, unsigned msg, std::uintptr_t wParam, std::intptr_t lParam) {
   return static_cast<long>(::SendMessageA(As<HWND>(hWnd), msg, wParam, lParam));
 }
 
-short Win32Platform::GetAsyncKeyState(int vKey) { return ::GetAsyncKeyState(vKey); }
+short Win32Platform::GetAsyncKeyState(int vKey) {
+  return ::GetAsyncKeyState(vKey);
+}
 
-void Win32Platform::keybd_event(std::uint8_t bVk, std::uint8_t bScan, std::uint32_t dwFlags, std::uintptr_t extra) {
+void Win32Platform::keybd_event(std::uint8_t bVk, std::uint8_t bScan, std::uint32_t dwFlags,
+                                std::uintptr_t extra) {
   ::keybd_event(bVk, bScan, dwFlags, extra);
 }
 
@@ -74,8 +79,8 @@ long Win32Platform::RegOpenKeyA(Handle hKey, const std::string& subKey, Handle* 
   return result;
 }
 
-long Win32Platform::RegSetValueExA(Handle hKey, const std::string& name, std::uint32_t reserved, std::uint32_t type,
-                                   const std::uint8_t* data, std::uint32_t cbData) {
+long Win32Platform::RegSetValueExA(Handle hKey, const std::string& name, std::uint32_t reserved,
+                                   std::uint32_t type, const std::uint8_t* data, std::uint32_t cbData) {
   return ::RegSetValueExA(As<HKEY>(hKey), name.c_str(), reserved, type, data, cbData);
 }
 
@@ -83,9 +88,13 @@ long Win32Platform::RegDeleteValueA(Handle hKey, const std::string& name) {
   return ::RegDeleteValueA(As<HKEY>(hKey), name.c_str());
 }
 
-long Win32Platform::RegCloseKey(Handle hKey) { return ::RegCloseKey(As<HKEY>(hKey)); }
+long Win32Platform::RegCloseKey(Handle hKey) {
+  return ::RegCloseKey(As<HKEY>(hKey));
+}
 
-void Win32Platform::Sleep(std::uint32_t milliseconds) { ::Sleep(milliseconds); }
+void Win32Platform::Sleep(std::uint32_t milliseconds) {
+  ::Sleep(milliseconds);
+}
 
 void Win32Platform::DoEvents() {
   MSG msg;
@@ -98,10 +107,16 @@ void Win32Platform::DoEvents() {
   }
 }
 
-void Win32Platform::End() { ExitProcess(0); }
+void Win32Platform::End() {
+  ExitProcess(0);
+}
 
-float Win32Platform::ScreenWidth() { return Twips(GetSystemMetrics(SM_CXSCREEN)); }
-float Win32Platform::ScreenHeight() { return Twips(GetSystemMetrics(SM_CYSCREEN)); }
+float Win32Platform::ScreenWidth() {
+  return Twips(GetSystemMetrics(SM_CXSCREEN));
+}
+float Win32Platform::ScreenHeight() {
+  return Twips(GetSystemMetrics(SM_CYSCREEN));
+}
 
 std::wstring Win32Platform::AppPath() {
   const std::wstring path = ModulePath();
@@ -121,14 +136,15 @@ bool Win32Platform::FileExists(const std::wstring& path) {
 }
 
 std::unique_ptr<InputFile> Win32Platform::OpenInput(const std::wstring& path) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   if (file == INVALID_HANDLE_VALUE) return nullptr;
   return std::make_unique<Win32File>(file);
 }
 
 bool Win32Platform::WriteFile(const std::wstring& path, const std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
@@ -142,7 +158,9 @@ void Win32Platform::Randomize() {
   random_.Seed(static_cast<std::uint32_t>(counter.QuadPart ^ (counter.QuadPart >> 24) ^ GetTickCount()));
 }
 
-float Win32Platform::Rnd() { return random_.Next(); }
+float Win32Platform::Rnd() {
+  return random_.Next();
+}
 
 wchar_t Win32Platform::DecimalSeparator() {
   wchar_t text[8] = {};
@@ -160,9 +178,11 @@ std::wstring Win32Platform::LCase(const std::wstring& text) {
 
 std::string Win32Platform::ToAnsi(const std::wstring& text) {
   if (text.empty()) return {};
-  const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+  const int n = WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                    nullptr, nullptr);
   std::string bytes(static_cast<size_t>(n), '\0');
-  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr, nullptr);
+  WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), bytes.data(), n, nullptr,
+                      nullptr);
   return bytes;
 }
 

@@ -33,7 +33,8 @@ TEST(Numbers, ParseWhatTheLocaleWrites) {
 }
 
 TEST(Numbers, RejectWhatIsNoNumber) {
-  for (const wchar_t* text : {L"", L" ", L"a", L"7a", L"-", L",", L"7 7", L"1,2,3", L"7.", L"1e3", L"++7", L"٣"}) {
+  for (const wchar_t* text :
+       {L"", L" ", L"a", L"7a", L"-", L",", L"7 7", L"1,2,3", L"7.", L"1e3", L"++7", L"٣"}) {
     EXPECT_FALSE(ParseSingle(text, L',').has_value()) << static_cast<int>(text[0]);
   }
   EXPECT_FALSE(ParseSingle(L"1" + std::wstring(60, L'0'), L',').has_value());

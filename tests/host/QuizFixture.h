@@ -38,5 +38,7 @@ class QuizTest : public ::testing::Test {
     }
   }
   void Type(int row, const std::wstring& text) { form1().txtR[row].UserSetCaption(text); }
-  std::wstring Product(int row) { return std::to_wstring(form1().nMnozh1[row + 1] * form1().nMnozh2[row + 1]); }
+  std::wstring Product(int row) {
+    return std::to_wstring(form1().nMnozh1[row + 1] * form1().nMnozh2[row + 1]);
+  }
 };

@@ -29,8 +29,9 @@ TEST_F(StartUp, FirstRunWritesTheDefaultFileAndDealsMultiplication) {
 TEST_F(StartUp, ShapesTheWindowMakesItTopmostAndCentresIt) {
   Start();
   const auto hWnd = std::to_string(form1().hWnd());
-  EXPECT_THAT(sim.calls, ElementsAre("CreateRoundRectRgn(100,10,444,220,30,30)", "SetWindowRgn(" + hWnd + ",1280,-1)",
-                                     "SetWindowPos(" + hWnd + ",-1,0,0,0,0,19)"));
+  EXPECT_THAT(sim.calls,
+              ElementsAre("CreateRoundRectRgn(100,10,444,220,30,30)", "SetWindowRgn(" + hWnd + ",1280,-1)",
+                          "SetWindowPos(" + hWnd + ",-1,0,0,0,0,19)"));
   EXPECT_EQ(form1().Left(), 3420);
   EXPECT_EQ(form1().Top(), 3900);
 }
@@ -77,37 +78,38 @@ TEST_P(SettingsFile, GivesSubjectAndFontSize) {
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, SettingsFile,
-    ::testing::Values(
-        SettingsCase{"Saved", "Predmet=1\r\nFont=12\r\n", 1, 12},
-        SettingsCase{"KeysPlayNoPart", "x=2\r\ny=16\r\n", 2, 15.75f},
-        SettingsCase{"NoEqualsSign", "2\r\n16\r\n", 2, 15.75f},
-        SettingsCase{"SecondEqualsSignBelongsToTheValue", "Predmet=0\r\nFont=a=14\r\n", 0, 14.25f},
-        SettingsCase{"ValueAfterFirstSign", "Predmet=0\r\n=15\r\n", 0, 15},
-        SettingsCase{"LastLineWithoutLineEnd", "Predmet=2\r\nFont=9", 2, 9},
-        SettingsCase{"LoneLfIsNoLineEnd", "Predmet=1\nFont=12\r\n", 0, 14.25f},
-        SettingsCase{"DecimalComma", "Predmet=0\r\nFont=9,75\r\n", 0, 9.75f},
-        SettingsCase{"DecimalPointToo", "Predmet=0\r\nFont=9.75\r\n", 0, 9.75f},
-        SettingsCase{"BlanksAroundNumbers", "Predmet= 1 \r\nFont= 12 \r\n", 1, 12}),
+    ::testing::Values(SettingsCase{"Saved", "Predmet=1\r\nFont=12\r\n", 1, 12},
+                      SettingsCase{"KeysPlayNoPart", "x=2\r\ny=16\r\n", 2, 15.75f},
+                      SettingsCase{"NoEqualsSign", "2\r\n16\r\n", 2, 15.75f},
+                      SettingsCase{"SecondEqualsSignBelongsToTheValue", "Predmet=0\r\nFont=a=14\r\n", 0,
+                                   14.25f},
+                      SettingsCase{"ValueAfterFirstSign", "Predmet=0\r\n=15\r\n", 0, 15},
+                      SettingsCase{"LastLineWithoutLineEnd", "Predmet=2\r\nFont=9", 2, 9},
+                      SettingsCase{"LoneLfIsNoLineEnd", "Predmet=1\nFont=12\r\n", 0, 14.25f},
+                      SettingsCase{"DecimalComma", "Predmet=0\r\nFont=9,75\r\n", 0, 9.75f},
+                      SettingsCase{"DecimalPointToo", "Predmet=0\r\nFont=9.75\r\n", 0, 9.75f},
+                      SettingsCase{"BlanksAroundNumbers", "Predmet= 1 \r\nFont= 12 \r\n", 1, 12}),
     [](const auto& info) { return std::string(info.param.name); });
 
 INSTANTIATE_TEST_SUITE_P(
     Unusable, SettingsFile,
-    ::testing::Values(SettingsCase{"EmptyFile", "", 0, 14.25f},
-                      SettingsCase{"NoSecondLine", "Predmet=1\r\n", 1, 14.25f},
-                      SettingsCase{"SubjectOutOfRange", "Predmet=7\r\nFont=12\r\n", 0, 12},
-                      SettingsCase{"SubjectNotWhole", "Predmet=1,5\r\nFont=12\r\n", 0, 12},
-                      SettingsCase{"SubjectNegative", "Predmet=-1\r\nFont=12\r\n", 0, 12},
-                      SettingsCase{"SubjectNotANumber", "Predmet=abc\r\nFont=12\r\n", 0, 12},
-                      SettingsCase{"FontNotANumber", "Predmet=2\r\nFont=big\r\n", 2, 14.25f},
-                      SettingsCase{"FontZero", "Predmet=0\r\nFont=0\r\n", 0, 14.25f},
-                      SettingsCase{"FontNegative", "Predmet=0\r\nFont=-12\r\n", 0, 14.25f},
-                      SettingsCase{"FontHuge", "Predmet=0\r\nFont=100000000000000000000000000000000000000000\r\n", 0,
-                                   14.25f},
-                      SettingsCase{"FontTooLargeForTheLabels", "Predmet=0\r\nFont=72\r\n", 0, 14.25f},
-                      SettingsCase{"TwoSeparators", "Predmet=0\r\nFont=1,2,3\r\n", 0, 14.25f},
-                      SettingsCase{"MoreThanSixLines", "Predmet=1\r\nFont=12\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", 1, 12},
-                      SettingsCase{"Binary", std::string("\x00\xff\xfe=\x01\r\x89PNG\x00\x00", 12), 0, 14.25f},
-                      SettingsCase{"VeryLongLine", "Predmet=1\r\nFont=" + std::string(100000, '1') + "\r\n", 1, 14.25f}),
+    ::testing::Values(
+        SettingsCase{"EmptyFile", "", 0, 14.25f}, SettingsCase{"NoSecondLine", "Predmet=1\r\n", 1, 14.25f},
+        SettingsCase{"SubjectOutOfRange", "Predmet=7\r\nFont=12\r\n", 0, 12},
+        SettingsCase{"SubjectNotWhole", "Predmet=1,5\r\nFont=12\r\n", 0, 12},
+        SettingsCase{"SubjectNegative", "Predmet=-1\r\nFont=12\r\n", 0, 12},
+        SettingsCase{"SubjectNotANumber", "Predmet=abc\r\nFont=12\r\n", 0, 12},
+        SettingsCase{"FontNotANumber", "Predmet=2\r\nFont=big\r\n", 2, 14.25f},
+        SettingsCase{"FontZero", "Predmet=0\r\nFont=0\r\n", 0, 14.25f},
+        SettingsCase{"FontNegative", "Predmet=0\r\nFont=-12\r\n", 0, 14.25f},
+        SettingsCase{"FontHuge", "Predmet=0\r\nFont=100000000000000000000000000000000000000000\r\n", 0,
+                     14.25f},
+        SettingsCase{"FontTooLargeForTheLabels", "Predmet=0\r\nFont=72\r\n", 0, 14.25f},
+        SettingsCase{"TwoSeparators", "Predmet=0\r\nFont=1,2,3\r\n", 0, 14.25f},
+        SettingsCase{"MoreThanSixLines", "Predmet=1\r\nFont=12\r\n3\r\n4\r\n5\r\n6\r\n7\r\n8\r\n9\r\n", 1,
+                     12},
+        SettingsCase{"Binary", std::string("\x00\xff\xfe=\x01\r\x89PNG\x00\x00", 12), 0, 14.25f},
+        SettingsCase{"VeryLongLine", "Predmet=1\r\nFont=" + std::string(100000, '1') + "\r\n", 1, 14.25f}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StartUp, ReadsTheDefaultLiteralUnderADecimalPointLocale) {

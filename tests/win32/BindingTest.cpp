@@ -81,14 +81,17 @@ TEST_F(Binding, ModelChangesReachTheWindowsAndTypingReachesTheModel) {
 TEST_F(Binding, LabelsAndBoxesUseTheirOwnColours) {
   HDC dc = CreateCompatibleDC(nullptr);
   HWND frame = Of(form1().Frame1);
-  SendMessageW(frame, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Of(form1().lblZ[0])));
+  SendMessageW(frame, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+               reinterpret_cast<LPARAM>(Of(form1().lblZ[0])));
   EXPECT_EQ(GetBkColor(dc), RGB(224, 224, 224));
   EXPECT_EQ(GetTextColor(dc), RGB(255, 0, 0));
-  SendMessageW(Of(form1()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Of(form1().lblZag)));
+  SendMessageW(Of(form1()), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+               reinterpret_cast<LPARAM>(Of(form1().lblZag)));
   EXPECT_EQ(GetBkColor(dc), RGB(0, 0, 192));
   EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_HIGHLIGHTTEXT));
   form1().txtR[0].SetBackColor(form1().BackColor());
-  SendMessageW(frame, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(Of(form1().txtR[0])));
+  SendMessageW(frame, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
+               reinterpret_cast<LPARAM>(Of(form1().txtR[0])));
   EXPECT_EQ(GetBkColor(dc), GetSysColor(COLOR_MENU));
   DeleteDC(dc);
 }
@@ -118,8 +121,8 @@ TEST_F(Binding, CloseRequestsDoNotCloseTheQuiz) {
 }
 
 TEST_F(Binding, SettingsFileLandsInTheProgramsFolder) {
-  HANDLE file = CreateFileW((platform.folder + L"\\quorvel.ini").c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
-                            OPEN_EXISTING, 0, nullptr);
+  HANDLE file = CreateFileW((platform.folder + L"\\quorvel.ini").c_str(), GENERIC_READ, FILE_SHARE_READ,
+                            nullptr, OPEN_EXISTING, 0, nullptr);
   ASSERT_NE(file, INVALID_HANDLE_VALUE);
   EXPECT_EQ(GetFileSize(file, nullptr), 23u);
   CloseHandle(file);
