@@ -1,5 +1,7 @@
 #include "forms/Forms.h"
 
+#include <utility>
+
 namespace forms {
 
 void Control::Notify(Prop what) {
@@ -25,14 +27,30 @@ Control& Control::Place(float left, float top, float width, float height) {
 
 void Control::SetVisible(bool v) {
   if (v == visible_) return;
+  Control* focused = FocusInForm();
   visible_ = v;
   Notify(Prop::Visible);
+  PassFocusOnFrom(focused);
 }
 
 void Control::SetEnabled(bool v) {
   if (v == enabled_) return;
+  Control* focused = FocusInForm();
   enabled_ = v;
   Notify(Prop::Enabled);
+  PassFocusOnFrom(focused);
+}
+
+Control* Control::FocusInForm() const {
+  // A form that hides gives the keyboard back to another form; its binding sees to that.
+  return form_ && form_ != this ? form_->Focused() : nullptr;
+}
+
+void Control::PassFocusOnFrom(Control* focused) {
+  // The system takes the focus from a window that is disabled or hidden and gives it to none: the keyboard
+  // would be lost until the user clicks somewhere.
+  if (!focused || focused->CanTakeFocus()) return;
+  if (Control* next = form_->NextFocus(*focused)) next->SetFocus();
 }
 
 void Control::SetCaption(const std::wstring& v) {
@@ -67,6 +85,14 @@ void Control::SetToolTipText(const std::wstring& v) {
 
 void Control::SetFocus() {
   if (form_ && form_->Loaded()) form_->binding().SetFocus(*this);
+}
+
+bool Control::CanTakeFocus() const {
+  if (kind_ != Kind::TextBox && kind_ != Kind::CommandButton && kind_ != Kind::OptionButton) return false;
+  for (const Control* c = this; c; c = c->container_) {
+    if (!c->visible_ || !c->enabled_) return false;
+  }
+  return true;
 }
 
 void TextBox::SetMaxLength(int v) {
@@ -126,7 +152,65 @@ void Form::Load() {
 
 void Form::Show() {
   Load();
+  if (Visible()) return;
   SetVisible(true);
+  if (Control* first = FirstFocus()) first->SetFocus();
+}
+
+namespace {
+// Tab order: by tab index, then by the order the controls were added.
+using TabKey = std::pair<int, size_t>;
+
+TabKey KeyOf(const std::vector<Control*>& controls, size_t at) {
+  return {controls[at]->TabIndex(), at};
+}
+
+// The first control after `after` in tab order that `fits`, going round to the start; null if none fits.
+Control* NextInTabOrder(const std::vector<Control*>& controls, TabKey after, auto fits) {
+  Control *next = nullptr, *first = nullptr;
+  TabKey nextKey{}, firstKey{};
+  for (size_t at = 0; at < controls.size(); ++at) {
+    if (!fits(*controls[at])) continue;
+    const TabKey key = KeyOf(controls, at);
+    if (!first || key < firstKey) first = controls[at], firstKey = key;
+    if (key > after && (!next || key < nextKey)) next = controls[at], nextKey = key;
+  }
+  return next ? next : first;
+}
+}  // namespace
+
+Control* Form::FirstFocus() const {
+  return NextInTabOrder(controls_, {-1, 0}, [](const Control& c) { return c.CanTakeFocus(); });
+}
+
+Control* Form::NextFocus(const Control& from) const {
+  size_t at = 0;
+  while (at < controls_.size() && controls_[at] != &from) ++at;
+  if (at == controls_.size()) return nullptr;
+  const TabKey key = KeyOf(controls_, at);
+  auto usable = [&](const Control& c) { return &c != &from && c.CanTakeFocus(); };
+  if (Control* near = NextInTabOrder(
+          controls_, key, [&](const Control& c) { return usable(c) && c.Container() == from.Container(); })) {
+    return near;
+  }
+  return NextInTabOrder(controls_, key, usable);
+}
+
+Control* Form::ReturnFocus() const {
+  if (!active_) return FirstFocus();
+  return active_->CanTakeFocus() ? active_ : NextFocus(*active_);
+}
+
+CommandButton* Form::EnterButton() const {
+  if (active_ && active_->kind() == Kind::CommandButton && active_->CanTakeFocus()) {
+    return static_cast<CommandButton*>(active_);
+  }
+  for (Control* control : controls_) {
+    if (control->kind() == Kind::CommandButton && static_cast<CommandButton*>(control)->Default()) {
+      return static_cast<CommandButton*>(control);
+    }
+  }
+  return nullptr;
 }
 
 }  // namespace forms

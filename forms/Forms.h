@@ -128,6 +128,8 @@ class Control {
   const std::wstring& ToolTipText() const { return toolTip_; }
   void SetToolTipText(const std::wstring& v);
   void SetFocus();
+  // A box, button or option that is shown and enabled, inside containers that are shown and enabled.
+  bool CanTakeFocus() const;
 
   // Design-time set-up, before the form is loaded.
   Control& Place(float left, float top, float width, float height);
@@ -174,6 +176,10 @@ class Control {
 
  private:
   friend class Form;
+  // The control of this form that holds the keyboard focus now, if any (never the form itself).
+  Control* FocusInForm() const;
+  // A control that held the focus and can take it no longer hands it on.
+  void PassFocusOnFrom(Control* focused);
   Kind kind_;
   std::wstring name_;
   int index_;
@@ -305,6 +311,7 @@ class Form : public Control {
   bool Loaded() const { return loaded_; }
   // Creates the window on first use; later calls do nothing.
   void Load();
+  // A form that comes into view takes the keyboard, on its first control in tab order.
   void Show();
   void Hide() { SetVisible(false); }
   std::uintptr_t hWnd() {
@@ -322,9 +329,25 @@ class Form : public Control {
 
   forms::Picture Art() const { return picture_; }
   void SetArt(forms::Picture p) { picture_ = p; }
-  // The control that gets the focus when the form is first shown.
-  Control* FirstFocus() const { return firstFocus_; }
-  void SetFirstFocus(Control* c) { firstFocus_ = c; }
+
+  // Keyboard focus. A binding reports where the focus goes; the form keeps the control that has it, or
+  // had it last, so that the focus can come back there when the form is active again.
+  Control* ActiveControl() const { return active_; }
+  // The control that has the keyboard focus now; null while the keyboard is elsewhere.
+  Control* Focused() const { return focused_; }
+  void UserFocused(Control& control) { active_ = focused_ = &control; }
+  void UserLostFocus(Control& control) {
+    if (focused_ == &control) focused_ = nullptr;
+  }
+  // The first control in tab order that can take the focus: it gets it at every showing.
+  Control* FirstFocus() const;
+  // The next control after `from` in tab order that can take the focus: within `from`'s container
+  // first, going round to its start, then anywhere on the form.
+  Control* NextFocus(const Control& from) const;
+  // Where the focus goes when the form is active again: the control that had it, else the next one.
+  Control* ReturnFocus() const;
+  // The button that Enter presses: the command button that has the focus, or else the default button.
+  CommandButton* EnterButton() const;
 
   // The form's load event: runs once, right after its window is created.
   std::function<void()> OnLoad;
@@ -335,7 +358,8 @@ class Form : public Control {
   std::vector<Control*> controls_;
   bool loaded_ = false;
   forms::Picture picture_ = forms::Picture::None;
-  Control* firstFocus_ = nullptr;
+  Control* active_ = nullptr;
+  Control* focused_ = nullptr;
 };
 
 }  // namespace forms

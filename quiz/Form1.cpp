@@ -83,8 +83,6 @@ Form1::Form1(platform::Platform& platform, Shared& shared, settings::Form3& form
   Add(picUP[1]).Place(6150, 2760, 240, 240).Tab(17);
   picUP[1].WithArt(forms::Picture::HelpBubble);
 
-  SetFirstFocus(&txtR[0]);
-
   OnLoad = [this] { Form_Load(); };
   for (int k = 0; k < 2; ++k) cmdOK[k].Click = [this, k] { cmdOK_Click(k); };
   for (int r = 0; r < kRows; ++r) {

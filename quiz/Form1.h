@@ -22,7 +22,7 @@ struct Shared {
 
 constexpr int kRows = 3;
 constexpr int kMaxEntries = 101;
-// Font sizes, in points, at which a problem still fits its label and stays readable.
+// Font sizes, in points, at which a problem still fits its label and stays readable (as granted).
 constexpr float kMinFontSize = 6;
 constexpr float kMaxFontSize = 18;
 // The filler that stands in for a missing second translation.
@@ -81,6 +81,8 @@ class Form1 : public forms::Form {
  private:
   void ReadSettings();
   void ApplyFontSize(const std::wstring& value);
+  // The problems still fit their labels and can be read at this size.
+  bool Readable(float points);
   void ResetAnswerBox(int row, float width, float left, int maxLength);
   // Ctrl+Y and Ctrl+U: every problem label one point from its own size, every box as the first label.
   void StepFontSize(float step);

@@ -47,7 +47,7 @@ void Form1::StepFontSize(float step) {
   for (int r = 0; r < kRows; ++r) {
     const float size = lblP[r].FontSize() + step;
     // A size at which the problems no longer fit or can no longer be read is refused: the size stays.
-    if (size >= kMinFontSize && size <= kMaxFontSize) lblP[r].SetFontSize(size);
+    if (Readable(size)) lblP[r].SetFontSize(size);
     txtR[r].SetFontSize(lblP[0].FontSize());
   }
 }

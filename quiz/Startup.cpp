@@ -66,17 +66,27 @@ void Form1::ReadSettings() {
   const auto predmet = ParseSingle(sIni[0], platform_.DecimalSeparator(), true);
   if (predmet && (*predmet == 1 || *predmet == 2)) shared_.curPredmet = *predmet;
 
-  ApplyFontSize(sIni[1]);
+  // The font's value is cut at its own first "=" once more: "Font=a=12" gives 12.
+  ApplyFontSize(ValueOf(sIni[1]));
 }
 
 void Form1::ApplyFontSize(const std::wstring& value) {
   // The design size stays when the value is no number or a size the quiz cannot show.
   const auto size = ParseSingle(value, platform_.DecimalSeparator(), true);
-  if (!size || *size < kMinFontSize || *size > kMaxFontSize) return;
+  if (!size || !Readable(*size)) return;
   for (int r = 0; r < kRows; ++r) {
     lblP[r].SetFontSize(*size);
     txtR[r].SetFontSize(lblP[0].FontSize());
   }
+}
+
+bool Form1::Readable(float points) {
+  // Judged by the size the font system grants: asked-for sizes fall between whole pixels, so a bound
+  // checked on them would refuse sizes that show as the bound itself.
+  forms::Font font = lblP[0].GetFont();
+  font.size = points;
+  const float granted = platform_.GrantFontSize(font);
+  return granted >= kMinFontSize && granted <= kMaxFontSize;
 }
 
 bool Form1::SaveSettings(float predmet) {

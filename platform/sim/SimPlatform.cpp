@@ -1,5 +1,6 @@
 #include "platform/sim/SimPlatform.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -41,24 +42,56 @@ void SimPlatform::Load(forms::Form& form) {
 
 void SimPlatform::Unload(forms::Form& form) {
   handles_.erase(&form);
+  std::erase(activation_, &form);
+  if (active == &form) active = nullptr;
   if (focus && focus->form() == &form) focus = nullptr;
 }
 
 void SimPlatform::Changed(forms::Control& control, forms::Prop what) {
-  // A form shown for the first time puts the focus on its first control.
-  if (control.kind() == forms::Kind::Form && what == forms::Prop::Visible && control.Visible()) {
+  if (what != forms::Prop::Enabled && what != forms::Prop::Visible) return;
+  if (control.kind() == forms::Kind::Form) {
     auto& form = static_cast<forms::Form&>(control);
-    if (form.FirstFocus() && (!focus || focus->form() != &form)) focus = form.FirstFocus();
+    if (form.Visible()) {
+      Activate(form);
+    } else if (active == &form) {
+      // The binding hands the keyboard back to the form that was active before.
+      active = nullptr;
+      MoveFocus(nullptr);
+      for (forms::Form* other : activation_) {
+        if (other != &form && other->Visible()) {
+          Activate(*other);
+          break;
+        }
+      }
+    }
+    return;
   }
-  // A control that can no longer take the focus loses it.
-  if (focus == &control && (what == forms::Prop::Enabled || what == forms::Prop::Visible) &&
-      !(control.Enabled() && control.Visible())) {
-    focus = nullptr;
-  }
+  if (focus && !focus->CanTakeFocus()) MoveFocus(nullptr);
 }
 
 void SimPlatform::SetFocus(forms::Control& control) {
-  if (control.Enabled() && control.Visible()) focus = &control;
+  if (!control.CanTakeFocus() || !control.form()->Visible()) return;
+  if (active != control.form()) {
+    active = control.form();
+    std::erase(activation_, active);
+    activation_.insert(activation_.begin(), active);
+  }
+  MoveFocus(&control);
+}
+
+void SimPlatform::Activate(forms::Form& form) {
+  std::erase(activation_, &form);
+  activation_.insert(activation_.begin(), &form);
+  active = &form;
+  if (focus && focus->form() != &form) MoveFocus(nullptr);
+  if (forms::Control* back = form.ReturnFocus()) SetFocus(*back);
+}
+
+void SimPlatform::MoveFocus(forms::Control* to) {
+  if (focus == to) return;
+  if (focus) focus->form()->UserLostFocus(*focus);
+  focus = to;
+  if (focus) focus->form()->UserFocused(*focus);
 }
 
 float SimPlatform::GrantFontSize(const forms::Font& font) {
@@ -114,6 +147,7 @@ void SimPlatform::keybd_event(std::uint8_t bVk, std::uint8_t bScan, std::uint32_
 }
 
 long SimPlatform::RegOpenKeyA(Handle hKey, const std::string& subKey, Handle* phkResult) {
+  ++regOpenCalls;
   if (hKey != HKEY_LOCAL_MACHINE_ || subKey != kRunKey || !runKeyOpens) return 2;
   *phkResult = kRunKeyHandle;
   ++openKeys;
@@ -138,6 +172,15 @@ long SimPlatform::RegCloseKey(Handle hKey) {
   if (hKey != kRunKeyHandle) return 6;
   --openKeys;
   return 0;
+}
+
+void SimPlatform::Sleep(std::uint32_t milliseconds) {
+  calls.push_back("Sleep(" + Args({milliseconds}) + ")");
+}
+
+void SimPlatform::DoEvents() {
+  calls.push_back("DoEvents()");
+  if (pendingEvents) pendingEvents();
 }
 
 bool SimPlatform::FileExists(const std::wstring& path) {

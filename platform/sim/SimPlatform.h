@@ -33,7 +33,8 @@ class SimPlatform : public Platform {
   // Registry: the values of the machine-wide start-up key, by ANSI name: type and bytes.
   std::map<std::string, std::pair<std::uint32_t, std::string>> runValues;
   bool runKeyOpens = true, runKeyWritable = true;
-  int openKeys = 0;
+  int openKeys = 0;      // handles open now
+  int regOpenCalls = 0;  // RegOpenKeyA calls, whether the key opened or not
 
   // Keys: what GetAsyncKeyState answers for a key; injected events as (vk, scan, flags, extra).
   std::map<int, short> keyStates;
@@ -50,12 +51,16 @@ class SimPlatform : public Platform {
   std::deque<float> scriptedRnd;
   int seeds = 0;
 
-  // What happened.
-  std::vector<std::string> calls;  // window-manager calls, with their arguments
-  forms::Control* focus = nullptr;
+  // What happened: window-manager calls, DoEvents and Sleep, with their arguments, in order.
+  std::vector<std::string> calls;
+  // What the pending window events do (paint, say) when the program lets them run.
+  std::function<void()> pendingEvents;
   bool ended = false;
-  int doEvents = 0;
-  std::vector<std::uint32_t> sleeps;
+
+  // The keyboard, as the system moves it: the active form and the control with the focus. A form that is
+  // shown becomes active; a control that is disabled or hidden loses the focus to nothing.
+  forms::Form* active = nullptr;
+  forms::Control* focus = nullptr;
 
   // Binding
   void Load(forms::Form& form) override;
@@ -79,8 +84,8 @@ class SimPlatform : public Platform {
                       const std::uint8_t* data, std::uint32_t cbData) override;
   long RegDeleteValueA(Handle hKey, const std::string& name) override;
   long RegCloseKey(Handle hKey) override;
-  void Sleep(std::uint32_t milliseconds) override { sleeps.push_back(milliseconds); }
-  void DoEvents() override { ++doEvents; }
+  void Sleep(std::uint32_t milliseconds) override;
+  void DoEvents() override;
   void End() override { ended = true; }
   float ScreenWidth() override { return static_cast<float>(screenWidthPx) * TwipsPerPixel(); }
   float ScreenHeight() override { return static_cast<float>(screenHeightPx) * TwipsPerPixel(); }
@@ -100,7 +105,11 @@ class SimPlatform : public Platform {
   std::wstring PathOf(const std::wstring& fileName) const { return appPath + L"\\" + fileName; }
 
  private:
+  // Activates a form as a click or the binding would, and gives the focus back to its control.
+  void Activate(forms::Form& form);
+  void MoveFocus(forms::Control* to);
   std::map<const forms::Form*, Handle> handles_;
+  std::vector<forms::Form*> activation_;  // most recently active first
   Random random_;
   Handle nextRegion_ = 0x500;
 };

@@ -74,6 +74,7 @@ void Win32Platform::Load(Form& form) {
   windows_[&form] = Window{&form, hwnd};
   controls_[hwnd] = &form;
   CreateChildren(form, nullptr, hwnd);
+  MarkOptionGroups(form);
 }
 
 void Win32Platform::Unload(Form& form) {
@@ -89,6 +90,7 @@ void Win32Platform::Unload(Form& form) {
       ++it;
     }
   }
+  std::erase(activation_, &form);
   if (auto tip = toolTips_.find(&form); tip != toolTips_.end()) {
     DestroyWindow(tip->second);
     toolTips_.erase(tip);
@@ -222,6 +224,55 @@ void Win32Platform::ClipUnderLaterOptions(Form& form, Control& option) {
   }
 }
 
+// The dialog keys know a group as the windows from one with WS_GROUP to the next with it, in z-order.
+void Win32Platform::MarkOptionGroups(Form& form) {
+  auto mark = [](HWND hwnd) { SetWindowLongW(hwnd, GWL_STYLE, GetWindowLongW(hwnd, GWL_STYLE) | WS_GROUP); };
+  HWND top = WindowOf(form);
+  for (Control* option : form.Controls()) {
+    if (option->kind() != Kind::OptionButton) continue;
+    auto sameGroup = [&](HWND other) {
+      const Control* control = ControlOf(other);
+      return control && control->kind() == Kind::OptionButton && control->Container() == option->Container();
+    };
+    HWND hwnd = WindowOf(*option);
+    HWND before = GetWindow(hwnd, GW_HWNDPREV);
+    if (!before || !sameGroup(before)) mark(hwnd);
+    HWND after = GetWindow(hwnd, GW_HWNDNEXT);
+    if (after && sameGroup(after)) continue;
+    // The last of its group: the window that comes next for the dialog keys starts another, also when it
+    // lies outside the frame (the keys climb out of frames, and go round at the end of the form).
+    for (HWND at = hwnd; !after;) {
+      at = GetParent(at);
+      after = at == top ? GetWindow(top, GW_CHILD) : GetWindow(at, GW_HWNDNEXT);
+    }
+    mark(after);
+  }
+}
+
+// The standard control takes the tab stop from every radio button that is unchecked. The group keeps one:
+// its selected option, or its first when none is selected. While an option has the focus (the arrow keys
+// move it without choosing), that one stands for the group, so that Tab leaves the group.
+void Win32Platform::UpdateGroupTabStop(Control& option) {
+  std::vector<Control*> group;
+  Control *focused = nullptr, *selected = nullptr, *first = nullptr;
+  for (Control* control : option.form()->Controls()) {
+    if (control->kind() != Kind::OptionButton || control->Container() != option.Container() ||
+        !WindowOf(*control)) {
+      continue;
+    }
+    group.push_back(control);
+    if (control == option.form()->Focused()) focused = control;
+    if (static_cast<forms::OptionButton*>(control)->Value()) selected = control;
+    if (!first || control->TabIndex() < first->TabIndex()) first = control;
+  }
+  const Control* stop = focused ? focused : selected ? selected : first;
+  for (Control* control : group) {
+    HWND hwnd = WindowOf(*control);
+    const LONG style = GetWindowLongW(hwnd, GWL_STYLE);
+    SetWindowLongW(hwnd, GWL_STYLE, control == stop ? style | WS_TABSTOP : style & ~WS_TABSTOP);
+  }
+}
+
 void Win32Platform::Changed(Control& control, Prop what) {
   auto it = windows_.find(&control);
   if (it == windows_.end()) return;
@@ -251,7 +302,7 @@ void Win32Platform::Changed(Control& control, Prop what) {
         if (control.Visible()) {
           ShowForm(static_cast<Form&>(control));
         } else {
-          ShowWindow(hwnd, SW_HIDE);
+          HideForm(static_cast<Form&>(control));
         }
       } else {
         ShowWindow(hwnd, control.Visible() ? SW_SHOWNA : SW_HIDE);
@@ -280,6 +331,7 @@ void Win32Platform::Changed(Control& control, Prop what) {
     case Prop::Value:
       SendMessageW(hwnd, BM_SETCHECK,
                    static_cast<forms::OptionButton&>(control).Value() ? BST_CHECKED : BST_UNCHECKED, 0);
+      UpdateGroupTabStop(control);
       break;
     case Prop::Timer:
       break;
@@ -296,7 +348,34 @@ void Win32Platform::ShowForm(Form& form) {
     for (Control* control : form.Controls()) {
       if (!control->ToolTipText().empty() && WindowOf(*control)) UpdateToolTip(*control);
     }
-    if (Control* first = form.FirstFocus()) SetFocus(*first);
+  }
+}
+
+void Win32Platform::HideForm(Form& form) {
+  HWND hwnd = WindowOf(form);
+  // The system activates the next window down, or none at all (as Wine often does): the keyboard goes back
+  // to the form that was active before, to the control that had the focus there. It is chosen before the
+  // system's choice is made.
+  Form* back = nullptr;
+  if (GetActiveWindow() == hwnd) {
+    for (Form* other : activation_) {
+      if (other != &form && other->Visible()) {
+        back = other;
+        break;
+      }
+    }
+  }
+  ShowWindow(hwnd, SW_HIDE);
+  if (!back) return;
+  SetForegroundWindow(WindowOf(*back));
+  if (Control* control = back->ReturnFocus()) SetFocus(*control);
+}
+
+void Win32Platform::RedrawDefaultButton(Form& form) {
+  for (Control* control : form.Controls()) {
+    if (control->kind() == Kind::CommandButton && static_cast<forms::CommandButton*>(control)->Default()) {
+      InvalidateRect(WindowOf(*control), nullptr, FALSE);
+    }
   }
 }
 

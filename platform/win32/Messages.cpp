@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <unordered_map>
+#include <vector>
 
 #include "platform/win32/Artwork.h"
 #include "platform/win32/Win32Platform.h"
@@ -128,20 +129,9 @@ LRESULT Win32Platform::FormMessage(Form& form, HWND hwnd, UINT msg, WPARAM wPara
       if (!DrawArt(dc, rect, form.Art(), dpi_)) FillRect(dc, &rect, BrushOf(form.BackColor()));
       return 1;
     }
-    case DM_GETDEFID: {
-      // Enter presses the focused button, or else the form's default button.
-      Control* focused = ControlOf(GetFocus());
-      if (focused && focused->form() == &form && focused->kind() == Kind::CommandButton) {
-        return MAKELRESULT(windows_[focused].id, DC_HASDEFID);
-      }
-      for (Control* control : form.Controls()) {
-        if (control->kind() == Kind::CommandButton &&
-            static_cast<forms::CommandButton*>(control)->Default()) {
-          return MAKELRESULT(windows_[control].id, DC_HASDEFID);
-        }
-      }
+    case DM_GETDEFID:
+      if (Control* button = form.EnterButton()) return MAKELRESULT(windows_[button].id, DC_HASDEFID);
       return 0;
-    }
     case WM_TIMER:
       for (Control* control : form.Controls()) {
         if (control->kind() == Kind::Timer && windows_[control].id == static_cast<int>(wParam)) {
@@ -157,20 +147,16 @@ LRESULT Win32Platform::FormMessage(Form& form, HWND hwnd, UINT msg, WPARAM wPara
         form.UserMoved(Twips(rect.left), Twips(rect.top));
       }
       return 0;
-    case WM_ACTIVATE: {
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) == WA_INACTIVE) return 0;
+      std::erase(activation_, &form);
+      activation_.insert(activation_.begin(), &form);
       // Give the focus back to the control that had it, as dialogs do.
-      Window& window = windows_[&form];
-      if (LOWORD(wParam) == WA_INACTIVE) {
-        HWND focus = GetFocus();
-        if (focus && IsChild(hwnd, focus)) window.lastFocus = focus;
-        return 0;
-      }
-      if (window.lastFocus && IsWindowVisible(window.lastFocus) && IsWindowEnabled(window.lastFocus)) {
-        ::SetFocus(window.lastFocus);
+      if (Control* back = form.ReturnFocus()) {
+        SetFocus(*back);
         return 0;
       }
       break;
-    }
     case WM_SYSCOMMAND:
       if ((wParam & 0xFFF0) == SC_CLOSE) return 0;
       break;
@@ -220,11 +206,40 @@ LRESULT Win32Platform::ControlMessage(Control& control, HWND hwnd, UINT msg, WPA
       // The handler sees every key; none is swallowed.
       if (control.KeyDown) control.KeyDown(static_cast<int>(wParam), ShiftState());
       break;
+    case WM_SETFOCUS: {
+      Form& form = *control.form();
+      const Control* before = form.ActiveControl();
+      form.UserFocused(control);
+      if (before != &control &&
+          ((before && before->kind() == Kind::CommandButton) || control.kind() == Kind::CommandButton)) {
+        RedrawDefaultButton(form);
+      }
+      if (control.kind() == Kind::OptionButton) {
+        UpdateGroupTabStop(control);
+        // The standard control clicks an unchecked radio button that gets the focus. Coming to an option by
+        // Tab or the arrow keys must not choose it: only a click or Space does.
+        focusing_ = &control;
+        const LRESULT result = CallStandardProc(hwnd, msg, wParam, lParam);
+        focusing_ = nullptr;
+        return result;
+      }
+      break;
+    }
+    case WM_KILLFOCUS:
+      control.form()->UserLostFocus(control);
+      if (control.kind() == Kind::OptionButton) UpdateGroupTabStop(control);
+      break;
+    // A quick second press comes as a double click: it is a press all the same.
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK:
       if (control.MouseDown) {
-        const int button = msg == WM_LBUTTONDOWN ? 1 : msg == WM_RBUTTONDOWN ? 2 : 4;
+        const int button = msg == WM_LBUTTONDOWN || msg == WM_LBUTTONDBLCLK   ? 1
+                           : msg == WM_RBUTTONDOWN || msg == WM_RBUTTONDBLCLK ? 2
+                                                                              : 4;
         const POINTS at = MAKEPOINTS(lParam);
         control.MouseDown(button, ShiftState(), Twips(at.x), Twips(at.y));
         return 0;
@@ -264,6 +279,8 @@ bool Win32Platform::ChildNotification(HWND parent, UINT msg, WPARAM wParam, LPAR
         GetWindowTextW(reinterpret_cast<HWND>(lParam), text.data(), length + 1);
         text.resize(static_cast<size_t>(length));
         control->UserSetCaption(text);
+      } else if (control == focusing_) {
+        // The click that came with the focus.
       } else if ((code == BN_CLICKED || code == STN_CLICKED ||
                   // A quick second click on a picture is a click too: two clicks open and close the help.
                   (code == STN_DBLCLK && control->kind() == Kind::PictureBox)) &&
@@ -289,10 +306,10 @@ bool Win32Platform::ChildNotification(HWND parent, UINT msg, WPARAM wParam, LPAR
       Control* control = ControlOf(item.hwndItem);
       if (!control) return false;
       if (control->kind() == Kind::CommandButton) {
-        const auto& button = static_cast<forms::CommandButton&>(*control);
+        // The default button's frame tells which button Enter presses.
         DrawButton(item, control->Caption().c_str(),
                    ButtonLook{ColorOf(control->BackColor()), ColorOf(control->ForeColor()), FontOf(*control),
-                              button.Default()});
+                              control == control->form()->EnterButton()});
       } else if (control->kind() == Kind::PictureBox) {
         DrawArt(item.hDC, item.rcItem, static_cast<forms::PictureBox&>(*control).Art(), dpi_);
       }

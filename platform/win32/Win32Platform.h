@@ -80,9 +80,8 @@ class Win32Platform : public Platform {
   struct Window {
     const forms::Form* owner = nullptr;
     HWND hwnd = nullptr;
-    int id = 0;                // control id within its form; timer id for timers
-    bool shownOnce = false;    // forms: the first showing puts the focus on the first control
-    HWND lastFocus = nullptr;  // forms: the focus to give back when the form is activated again
+    int id = 0;              // control id within its form; timer id for timers
+    bool shownOnce = false;  // forms: tool tips are made at the first showing
   };
 
   void CreateChildren(forms::Form& form, forms::Control* container, HWND parent);
@@ -92,6 +91,13 @@ class Win32Platform : public Platform {
   void UpdateTimer(forms::Control& timer);
   void UpdateToolTip(forms::Control& control);
   void ShowForm(forms::Form& form);
+  void HideForm(forms::Form& form);
+  // Option buttons that share a container are one group for the dialog keys: Tab stops once in it, the
+  // arrow keys move within it.
+  void MarkOptionGroups(forms::Form& form);
+  void UpdateGroupTabStop(forms::Control& option);
+  // The default button is framed while Enter would press it, which changes as the focus moves.
+  void RedrawDefaultButton(forms::Form& form);
   // Messages that child controls send to their parent (form or frame).
   bool ChildNotification(HWND parent, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
   forms::Control* ControlById(const forms::Form& form, int id) const;
@@ -108,7 +114,9 @@ class Win32Platform : public Platform {
   std::map<const forms::Form*, HWND> toolTips_;
   Random random_;
   int nextTimerId_ = 1;
-  bool moving_ = false;  // our own SetWindowPos is moving a form: its WM_MOVE is no news
+  bool moving_ = false;                       // our own SetWindowPos is moving a form: its WM_MOVE is no news
+  std::vector<forms::Form*> activation_;      // forms, most recently active first
+  const forms::Control* focusing_ = nullptr;  // an option button taking the focus
 };
 
 }  // namespace platform::win32

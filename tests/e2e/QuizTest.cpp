@@ -56,14 +56,30 @@ TEST(AnswerCheck, RightWrongRightThenCorrectedUnlocks) {
   EXPECT_EQ(quiz.File(L"quorvel.ini"), "Predmet=0\r\nFont=14,25\r\n");
 }
 
-TEST(AnswerCheck, EnterWithThreeRightAnswersDealsAgain) {
+TEST(AnswerCheck, KeyboardAloneEnterOnARightRowThenTheCorrectedRowDealsAgain) {
   Quiz quiz;
   quiz.Start();
-  auto problems = quiz.Problems();
-  for (int r = 0; r < 3; ++r) quiz.Answer(r, ProductOf(Text(problems[r])));
+  const auto problems = quiz.Problems();
+  const auto boxes = quiz.Boxes();
+  ASSERT_EQ(quiz.Focus(), boxes[0]);
+  Type(ProductOf(Text(problems[0])));
+  Press(VK_TAB);
+  Type(L"1");
+  Press(VK_TAB);
+  Type(ProductOf(Text(problems[2])));
+  ASSERT_TRUE(WaitFor([&] { return Text(boxes[2]) == ProductOf(Text(problems[2])); }));
   Press(VK_RETURN);
 
-  const auto boxes = quiz.Boxes();
+  // The frozen box had the focus: it is in the row still to correct, ready for typing.
+  ASSERT_TRUE(WaitFor([&] { return !IsWindowEnabled(boxes[2]); }));
+  EXPECT_FALSE(IsWindowEnabled(boxes[0]));
+  EXPECT_EQ(Text(quiz.Marks()[1]), L"-");
+  EXPECT_TRUE(WaitFor([&] { return quiz.Focus() == boxes[1]; }, 2000));
+  Press(VK_END);
+  Press(VK_BACK);
+  Type(ProductOf(Text(problems[1])));
+  Press(VK_RETURN);
+
   ASSERT_TRUE(
       WaitFor([&] { return Text(boxes[0]).empty() && Text(boxes[1]).empty() && Text(boxes[2]).empty(); }));
   for (HWND box : boxes) EXPECT_TRUE(IsWindowEnabled(box));

@@ -58,6 +58,9 @@ TEST(Vocabulary, MissingDictionaryIsReportedAboveTheQuiz) {
   EXPECT_TRUE(
       ChildWithText(frame, L"Нет файла словаря quorvel_vcb.ini!\r\nКак его создать - читайте readme.txt"));
   for (HWND label : quiz.Problems()) EXPECT_EQ(Text(label), L"");
+  // Shown before the quiz window: the quiz still comes up with the keyboard.
+  EXPECT_EQ(GetForegroundWindow(), quiz.form1());
+  EXPECT_EQ(quiz.Focus(), quiz.Boxes().at(0));
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ TEST_F(AnswerCheck, RightRowsFreezeAndAnInputErrorLeavesTheRowsAfterIt) {
   for (int index : {0, 1}) {
     AnswerAllRight();
     Type(1, L"1");
-    form1().cmdOK_Click(index);
+    form1().cmdOK[index].Click();
     EXPECT_EQ(Mark(0) + Mark(1) + Mark(2), L"+-+");
     EXPECT_TRUE(Frozen(0) && !Frozen(1) && Frozen(2));
   }
@@ -28,10 +28,30 @@ TEST_F(AnswerCheck, RightRowsFreezeAndAnInputErrorLeavesTheRowsAfterIt) {
   Type(0, L"1");
   Type(1, L"");
   Type(2, L"1");
-  form1().cmdOK_Click(0);
+  form1().cmdOK[0].Click();
   EXPECT_EQ(Mark(0) + Mark(1) + Mark(2), L"--+");  // row 2 is not looked at again
   EXPECT_EQ(form3().Frame1.Caption(), L"Ошибка ввода");
   EXPECT_TRUE(form3().Visible());
+}
+
+TEST_F(AnswerCheck, AFrozenBoxHandsTheFocusOnToTheRowStillToCorrect) {
+  sim.files[DictionaryPath()] = "cat=\xEA\xEE\xF2\r\n";  // cat=кот
+  // Rows right (+) and wrong (-), the box that has the focus on Enter, the box that has it afterwards.
+  const struct {
+    const wchar_t* rows;
+    int from, to;
+  } cases[] = {{L"+-+", 2, 1}, {L"+++", 2, 0}};
+  for (float subject : {0.0f, 1.0f}) {
+    program->shared.curPredmet = subject;
+    for (const auto& c : cases) {
+      SCOPED_TRACE(testing::PrintToString(std::wstring(c.rows)) + " subject " + std::to_string(subject));
+      subject == 0 ? form1().DoPrimery() : form1().DoSlova(1);
+      for (int r = 0; r < 3; ++r) Type(r, c.rows[r] == L'-' ? L"1" : subject == 0 ? Product(r) : L"кот");
+      form1().txtR[c.from].SetFocus();
+      form1().cmdOK[1].Click();
+      EXPECT_EQ(sim.focus, &form1().txtR[c.to]);
+    }
+  }
 }
 
 TEST_F(AnswerCheck, AnswersAreReadWithTheLocalesDecimalSeparator) {
@@ -45,7 +65,7 @@ TEST_F(AnswerCheck, AnswersAreReadWithTheLocalesDecimalSeparator) {
     Type(0, typed);
     Type(1, L"1");
     Type(2, L"1");
-    form1().cmdOK_Click(1);
+    form1().cmdOK[1].Click();
     EXPECT_EQ(Mark(0), mark) << testing::PrintToString(std::wstring(typed));
     form3().Hide();
   }
@@ -60,10 +80,10 @@ TEST_F(AnswerCheck, DoneWithThreeRightAnswersSavesAndEndsEvenWhenTheFileCannotBe
     sim.ended = false;
     form1().DoPrimery();
     form1().lblP[0].SetFontSize(12);
-    form1().cmdOK_Click(0);  // nothing typed: an input error
+    form1().cmdOK[0].Click();  // nothing typed: an input error
     EXPECT_FALSE(sim.ended);
     AnswerAllRight();
-    form1().cmdOK_Click(0);
+    form1().cmdOK[0].Click();
     EXPECT_TRUE(sim.ended);
     EXPECT_EQ(Ini(), blocked ? "old" : "Predmet=0\r\nFont=12\r\n");
   }
@@ -92,7 +112,7 @@ TEST_F(AnswerCheck, VocabularyAnswersAreLowerCasedAndTrimmedOfSpaces) {
     form1().sOtvet[0][0] = c.main;
     form1().sOtvet[0][1] = c.alternative;
     Type(0, c.typed);
-    form1().cmdOK_Click(1);
+    form1().cmdOK[1].Click();
     EXPECT_EQ(Frozen(0), c.right);
     EXPECT_EQ(Mark(0), L"_");
   }

@@ -47,7 +47,7 @@ TEST_F(Help, OpensBesideTheQuizClosesByEitherButtonAndOpensAgain) {
 TEST_F(Help, HintReplacesTheTextWithTheFirstLetterOnlyOnRowsNotYetAccepted) {
   StartWithWords();
   Type(0, L"Кошка ");
-  form1().cmdOK_Click(1);
+  form1().cmdOK[1].Click();
   ASSERT_FALSE(form1().txtR[0].Enabled());
   Type(1, L"собака");
   form1().sOtvet[2][0] = L"";

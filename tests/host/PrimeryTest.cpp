@@ -55,7 +55,7 @@ TEST_F(Multiplication, ClearsMarksAndFrozenRows) {
   Start();
   AnswerAllRight();
   Type(1, L"1");
-  form1().cmdOK_Click(0);
+  form1().cmdOK[0].Click();
   ASSERT_FALSE(form1().txtR[0].Enabled());
   form1().DoPrimery();
   for (int r = 0; r < 3; ++r) {

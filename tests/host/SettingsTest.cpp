@@ -1,10 +1,13 @@
 // The dialog window: its messages, the settings dialog, the apply step and the start-up value.
+#include <gmock/gmock.h>
+
 #include "QuizFixture.h"
 #include "settings/Form3.h"
 
 namespace {
 
 using settings::Form3;
+using ::testing::ElementsAre;
 
 const std::string kRunName =
     "\xD2\xE0\xE1\xEB\xE8\xF6\xE0 \xF3\xEC\xED\xEE\xE6\xE5\xED\xE8\xFF";  // code page 1251
@@ -74,13 +77,14 @@ TEST_F(Dialog, EveryClickHidesAndSavesTheSelectedSubjectOnlyTheSettingsDialogApp
     const std::wstring problem = form1().lblP[0].Caption();
     if (c.subject >= 0) d().optPred[c.subject].Click();
     (d().*c.show)();
-    d().cmdOK_Click(c.button);
+    sim.calls.clear();
+    d().cmdOK[c.button].Click();
     EXPECT_FALSE(d().Visible());
     EXPECT_EQ(Ini(), c.ini);
-    EXPECT_EQ(sim.sleeps.size(), c.applied ? 1u : 0u);
+    EXPECT_EQ(sim.calls.size(), c.applied ? 2u : 0u);  // the pause
     EXPECT_EQ(form1().lblP[0].Caption(), problem);
     EXPECT_EQ(curPredmet(), 0);
-    EXPECT_EQ(sim.openKeys + sim.runValues.size(), 0u);
+    EXPECT_EQ(sim.regOpenCalls, 0);  // without a start-up choice the registry is not touched
   }
   EXPECT_EQ(d().Label1.Caption(), L"Старт НЕ изменен" + kGap + L"Предмет НЕ изменен");
 }
@@ -92,15 +96,16 @@ TEST_F(Dialog, ConfirmingAppliesTheStartUpChoiceAndTheSubject) {
     bool opens, writable, before, dictionary;
     const wchar_t* result;
     bool after;
+    const wchar_t* problem;  // what the first row asks; null: a product
   } cases[] = {
-      {"yes", 0, 1, true, true, false, true, L"Старт ИЗМЕНЕН", true},
-      {"no", 1, 2, true, true, true, true, L"Старт ИЗМЕНЕН", false},
-      {"no when absent", 1, 0, true, true, false, true, L"Старт ИЗМЕНЕН", false},
-      {"yes, key locked", 0, 0, false, true, false, true, L"Старт НЕ изменен", false},
-      {"no, key locked", 1, 0, false, true, true, true, L"Старт НЕ изменен", true},
-      {"yes, not writable", 0, 0, true, false, false, true, L"Старт НЕ изменен", false},
-      {"no, not writable", 1, 0, true, false, true, true, L"Старт НЕ изменен", true},
-      {"no dictionary", -1, 2, true, true, false, false, L"Старт НЕ изменен", false},
+      {"yes", 0, 1, true, true, false, true, L"Старт ИЗМЕНЕН", true, L"cat"},
+      {"no", 1, 2, true, true, true, true, L"Старт ИЗМЕНЕН", false, L"кот"},
+      {"no when absent", 1, 0, true, true, false, true, L"Старт ИЗМЕНЕН", false, nullptr},
+      {"yes, key locked", 0, 0, false, true, false, true, L"Старт НЕ изменен", false, nullptr},
+      {"no, key locked", 1, 0, false, true, true, true, L"Старт НЕ изменен", true, nullptr},
+      {"yes, not writable", 0, 0, true, false, false, true, L"Старт НЕ изменен", false, nullptr},
+      {"no, not writable", 1, 0, true, false, true, true, L"Старт НЕ изменен", true, nullptr},
+      {"no dictionary", -1, 2, true, true, false, false, L"Старт НЕ изменен", false, L""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -116,9 +121,18 @@ TEST_F(Dialog, ConfirmingAppliesTheStartUpChoiceAndTheSubject) {
     if (c.start >= 0) d().optStart[c.start].Click();
     d().optPred[c.subject].Click();
     d().ShowSettings();
-    d().cmdOK_Click(0);
+    std::wstring painted;  // the line as the events let through before the pause paint it
+    sim.pendingEvents = [&] { painted = d().Label1.Caption(); };
+    sim.calls.clear();
+    d().cmdOK[0].Click();
 
-    EXPECT_EQ(d().Label1.Caption(), c.result + kGap + L"Предмет ИЗМЕНЕН");
+    EXPECT_EQ(painted, c.result + kGap + L"Предмет ИЗМЕНЕН");
+    EXPECT_THAT(sim.calls, ElementsAre("DoEvents()", "Sleep(1500)"));
+    if (c.problem) {
+      EXPECT_EQ(form1().lblP[0].Caption(), c.problem);
+    } else {
+      EXPECT_EQ(form1().lblP[0].Caption().size(), 22u);
+    }
     EXPECT_EQ(sim.runValues.count(kRunName), c.after ? 1u : 0u);
     if (c.start == 0 && c.after) {
       // The quoted path in code page 1251, with its terminating zero.
@@ -128,8 +142,6 @@ TEST_F(Dialog, ConfirmingAppliesTheStartUpChoiceAndTheSubject) {
     EXPECT_EQ(sim.openKeys, 0);
     EXPECT_EQ(sim.seeds, seeds + 1);  // dealt again, also when the subject stays
     EXPECT_EQ(curPredmet(), c.subject);
-    EXPECT_EQ(sim.doEvents, 1);  // the line is painted before the pause
-    EXPECT_EQ(sim.sleeps, std::vector<std::uint32_t>{1500});
     EXPECT_EQ(Ini(), "Predmet=" + std::to_string(c.subject) + "\r\nFont=14,25\r\n");
     // A missing dictionary turns the dialog into its message while the step runs.
     EXPECT_EQ(d().Frame1.Caption(), c.dictionary ? L"Настройки" : L"Ошибка");

@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(Vocabulary, DealResetsEveryRowForWords) {
   StartWithDictionary(platform::UnicodeToCp1251(L"cat=кошка,кот\r\n"));
   Type(0, L"кот");
-  form1().cmdOK_Click(1);
+  form1().cmdOK[1].Click();
   ASSERT_FALSE(form1().txtR[0].Enabled());
   form1().txtR[0].SetMaxLength(2);
   form1().DoSlova(2);
@@ -147,7 +147,7 @@ TEST_P(Answers, AreAcceptedOrNot) {
     program->shared.curPredmet = 2;
   }
   Type(1, GetParam().typed);
-  form1().cmdOK_Click(1);
+  form1().cmdOK[1].Click();
   EXPECT_EQ(!form1().txtR[1].Enabled(), GetParam().accepted);
   EXPECT_FALSE(form1().lblZ[1].Visible());
 }

@@ -96,19 +96,16 @@ TEST_F(Binding, LabelsAndBoxesUseTheirOwnColours) {
   DeleteDC(dc);
 }
 
-TEST_F(Binding, EnterInAnAnswerBoxPressesTheDefaultButton) {
-  for (int k = 1; k <= 3; ++k) {
-    SetWindowTextW(Of(form1().txtR[k - 1]), std::to_wstring(form1().nMnozh1[k] * form1().nMnozh2[k]).c_str());
-  }
-  SetFocus(Of(form1().txtR[1]));
-  MSG enter{};
-  enter.hwnd = Of(form1().txtR[1]);
-  enter.message = WM_KEYDOWN;
-  enter.wParam = VK_RETURN;
-  platform.Dispatch(enter);
-  for (auto& box : form1().txtR) EXPECT_EQ(Text(Of(box)), L"");  // a fresh deal
-  EXPECT_EQ(GetFocus(), Of(form1().txtR[0]));
-  EXPECT_FALSE(platform.ended);
+TEST_F(Binding, EveryPressOnTheTitleOrAProblemDragsAQuickSecondOneToo) {
+  const struct {
+    const forms::Control* control;
+    UINT message;
+  } presses[] = {{&form1().lblZag, WM_LBUTTONDOWN},
+                 {&form1().lblZag, WM_LBUTTONDBLCLK},
+                 {&form1().lblP[1], WM_RBUTTONDBLCLK},
+                 {&form1().lblP[2], WM_MBUTTONDBLCLK}};
+  for (const auto& press : presses) SendMessageW(Of(*press.control), press.message, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(platform.sent, std::vector<unsigned>(4, WM_NCLBUTTONDOWN));
 }
 
 TEST_F(Binding, CloseRequestsDoNotCloseTheQuiz) {

@@ -1,4 +1,4 @@
-// The dialog window on real windows, and the start-up value in the real registry.
+// The dialog window on real windows.
 #include "Win32Fixture.h"
 #include "settings/Form3.h"
 
@@ -6,26 +6,12 @@ namespace {
 
 using namespace win32_test;
 
-const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-const char kRunName[] =
-    "\xD2\xE0\xE1\xEB\xE8\xF6\xE0 \xF3\xEC\xED\xEE\xE6\xE5\xED\xE8\xFF";  // code page 1251
-
 class Dialog : public Binding {
  protected:
   settings::Form3& d() { return program->form3; }
   void Show() {
     d().ShowSettings();
     platform.Pump();
-  }
-  // The type and bytes of the start-up value, or nothing when it is absent.
-  std::string RunValue() {
-    char data[1024];
-    DWORD type = 0, size = sizeof data;
-    HKEY key;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return "no key";
-    const LONG result = RegQueryValueExA(key, kRunName, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS ? std::to_string(type) + ":" + std::string(data, size) : "";
   }
 };
 
@@ -55,18 +41,6 @@ TEST_F(Dialog, IsAModelessPopupWithEveryControlInPlace) {
   EXPECT_EQ(SendMessageW(Of(d().optPred[1]), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageW(Of(d().optPred[0]), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_TRUE(d().optPred[1].Value());
-}
-
-TEST_F(Dialog, ConfirmingWritesAndRemovesTheRealStartUpValue) {
-  const std::string path =
-      "\"" + platform.ToAnsi(platform.AppPath() + L"\\" + platform.AppExeName()) + ".exe\"";
-  for (int choice : {0, 1, 1}) {  // the second removal finds nothing to remove
-    Show();
-    d().optStart[choice].Click();
-    d().cmdOK_Click(0);
-    EXPECT_EQ(Text(Of(d().Label1)).substr(0, 13), L"Старт ИЗМЕНЕН");
-    EXPECT_EQ(RunValue(), choice == 0 ? "1:" + path + '\0' : "");
-  }
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/Program.h"
 #include "platform/win32/Win32Platform.h"
@@ -34,13 +35,28 @@ class TestPlatform : public Win32Platform {
   }
   std::wstring AppPath() override { return folder; }
   void End() override { ended = true; }
+  // Kept, not sent: a drag would hold the test in the window system's move loop until a button is let go.
+  long SendMessageA(platform::Handle, unsigned msg, std::uintptr_t, std::intptr_t) override {
+    sent.push_back(msg);
+    return 0;
+  }
   void Pump() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) Dispatch(msg);
   }
+  // A key pressed and let go, through the message loop as the keyboard delivers it: each message to the
+  // window that has the focus at that moment.
+  void Key(WORD vk) {
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC)) << 16;
+    PostMessageW(GetFocus(), WM_KEYDOWN, vk, scan | 1);
+    Pump();
+    PostMessageW(GetFocus(), WM_KEYUP, vk, scan | 1 | 0xC0000000);
+    Pump();
+  }
 
   std::wstring folder;
   bool ended = false;
+  std::vector<unsigned> sent;
   static inline int count = 0;
 };
 
