@@ -152,8 +152,8 @@ void Form::Load() {
 
 void Form::Show() {
   Load();
-  if (Visible()) return;
   SetVisible(true);
+  // Also when it is on the screen already: a message shown again comes back with the keyboard.
   if (Control* first = FirstFocus()) first->SetFocus();
 }
 

@@ -311,7 +311,7 @@ class Form : public Control {
   bool Loaded() const { return loaded_; }
   // Creates the window on first use; later calls do nothing.
   void Load();
-  // A form that comes into view takes the keyboard, on its first control in tab order.
+  // A form that is shown takes the keyboard, on its first control in tab order, every time.
   void Show();
   void Hide() { SetVisible(false); }
   std::uintptr_t hWnd() {

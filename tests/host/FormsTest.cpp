@@ -37,6 +37,9 @@ TEST_F(Focus, AShownFormTakesTheKeyboardEveryTimeAndGivesItBackWhenItHides) {
     second.Show();
     EXPECT_EQ(sim.focus, &second.box[2]);
     second.box[0].SetFocus();
+    w.box[1].SetFocus();
+    second.Show();  // shown again while on the screen: it takes the keyboard again
+    EXPECT_EQ(sim.focus, &second.box[2]);
     second.Hide();
     EXPECT_EQ(sim.focus, &w.box[1]);
   }
