@@ -23,9 +23,19 @@ target_compile_options(quorvel_win32 PRIVATE ${section_flags})
 
 set(resources_dir ${CMAKE_CURRENT_SOURCE_DIR}/resources)
 set(resource_script ${resources_dir}/quorvel.rc)
+# The version information comes from project(); the installer takes the same numbers.
+set(generated_dir ${CMAKE_BINARY_DIR}/generated)
+foreach(part MAJOR MINOR PATCH)
+  set(version_${part} ${PROJECT_VERSION_${part}})
+  if(version_${part} STREQUAL "")
+    set(version_${part} 0)
+  endif()
+endforeach()
+set(quorvel_version4 ${version_MAJOR}.${version_MINOR}.${version_PATCH}.0)
+configure_file(${resources_dir}/version.h.in ${generated_dir}/version.h @ONLY)
 set_source_files_properties(${resource_script} PROPERTIES
-  INCLUDE_DIRECTORIES ${resources_dir}
-  OBJECT_DEPENDS "${resources_dir}/quorvel.ico;${resources_dir}/quorvel.manifest")
+  INCLUDE_DIRECTORIES "${resources_dir};${generated_dir}"
+  OBJECT_DEPENDS "${resources_dir}/quorvel.ico;${resources_dir}/quorvel.manifest;${generated_dir}/version.h")
 
 # --- the program -------------------------------------------------------------------------------------------------
 
