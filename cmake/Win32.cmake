@@ -79,6 +79,26 @@ set(CPACK_SYSTEM_NAME win32)
 set(CPACK_PACKAGE_FILE_NAME quorvel-${PROJECT_VERSION}-win32)
 include(CPack)
 
+# --- the parents' setup program: `--target installer` makes quorvel-setup.exe, `package` makes it too -------------
+
+find_program(MAKENSIS makensis)
+if(MAKENSIS AND dist_files)
+  set(setup_exe ${CMAKE_BINARY_DIR}/quorvel-setup.exe)
+  file(GLOB installer_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/installer/*.ns?)
+  add_custom_command(OUTPUT ${setup_exe}
+    COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8
+      -DVERSION=${PROJECT_VERSION} -DVERSION4=${quorvel_version4}
+      -DEXE=$<TARGET_FILE:quorvel> -DDIST=${CMAKE_CURRENT_SOURCE_DIR}/dist -DRESOURCES=${resources_dir}
+      -DOUTFILE=${setup_exe} ${CMAKE_CURRENT_SOURCE_DIR}/installer/quorvel.nsi
+    DEPENDS quorvel ${installer_sources} ${dist_files} ${resources_dir}/quorvel.ico
+      ${resources_dir}/installer-wizard.bmp
+    VERBATIM)
+  # Part of every build, so that `package` and the installer's tests always find it fresh.
+  add_custom_target(installer ALL DEPENDS ${setup_exe})
+else()
+  message(STATUS "makensis not found: no setup program (Debian: apt-get install nsis)")
+endif()
+
 # --- start-up benchmark (`--target startup_bench bare_window`, run by scripts/bench) -------------------------------
 
 add_executable(bare_window WIN32 EXCLUDE_FROM_ALL bench/BareWindow.cpp)
