@@ -23,9 +23,19 @@ target_compile_options(quorvel_win32 PRIVATE ${section_flags})
 
 set(resources_dir ${CMAKE_CURRENT_SOURCE_DIR}/resources)
 set(resource_script ${resources_dir}/quorvel.rc)
+# The version information comes from project(); the installer takes the same numbers.
+set(generated_dir ${CMAKE_BINARY_DIR}/generated)
+foreach(part MAJOR MINOR PATCH)
+  set(version_${part} ${PROJECT_VERSION_${part}})
+  if(version_${part} STREQUAL "")
+    set(version_${part} 0)
+  endif()
+endforeach()
+set(quorvel_version4 ${version_MAJOR}.${version_MINOR}.${version_PATCH}.0)
+configure_file(${resources_dir}/version.h.in ${generated_dir}/version.h @ONLY)
 set_source_files_properties(${resource_script} PROPERTIES
-  INCLUDE_DIRECTORIES ${resources_dir}
-  OBJECT_DEPENDS "${resources_dir}/quorvel.ico;${resources_dir}/quorvel.manifest")
+  INCLUDE_DIRECTORIES "${resources_dir};${generated_dir}"
+  OBJECT_DEPENDS "${resources_dir}/quorvel.ico;${resources_dir}/quorvel.manifest;${generated_dir}/version.h")
 
 # --- the program -------------------------------------------------------------------------------------------------
 
@@ -69,6 +79,26 @@ set(CPACK_SYSTEM_NAME win32)
 set(CPACK_PACKAGE_FILE_NAME quorvel-${PROJECT_VERSION}-win32)
 include(CPack)
 
+# --- the parents' setup program: `--target installer` makes quorvel-setup.exe, `package` makes it too -------------
+
+find_program(MAKENSIS makensis)
+if(MAKENSIS AND dist_files)
+  set(setup_exe ${CMAKE_BINARY_DIR}/quorvel-setup.exe)
+  file(GLOB installer_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/installer/*.ns?)
+  add_custom_command(OUTPUT ${setup_exe}
+    COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8
+      -DVERSION=${PROJECT_VERSION} -DVERSION4=${quorvel_version4}
+      -DEXE=$<TARGET_FILE:quorvel> -DDIST=${CMAKE_CURRENT_SOURCE_DIR}/dist -DRESOURCES=${resources_dir}
+      -DOUTFILE=${setup_exe} ${CMAKE_CURRENT_SOURCE_DIR}/installer/quorvel.nsi
+    DEPENDS quorvel ${installer_sources} ${dist_files} ${resources_dir}/quorvel.ico
+      ${resources_dir}/installer-wizard.bmp
+    VERBATIM)
+  # Part of every build, so that `package` and the installer's tests always find it fresh.
+  add_custom_target(installer ALL DEPENDS ${setup_exe})
+else()
+  message(STATUS "makensis not found: no setup program (Debian: apt-get install nsis)")
+endif()
+
 # --- start-up benchmark (`--target startup_bench bare_window`, run by scripts/bench) -------------------------------
 
 add_executable(bare_window WIN32 EXCLUDE_FROM_ALL bench/BareWindow.cpp)
@@ -86,6 +116,7 @@ endif()
 
 file(GLOB win32_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/win32/*.cpp)
 file(GLOB e2e_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/*.cpp)
+file(GLOB installer_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/installer/*.cpp)
 if(NOT win32_test_sources AND NOT e2e_test_sources)
   return()
 endif()
@@ -114,6 +145,19 @@ include(GoogleTest)
 set(test_timeout 120)
 set(test_properties TIMEOUT ${test_timeout} RESOURCE_LOCK quorvel_desktop)
 
+# quorvel_path_literal(VAR PATH): PATH as the tests under Windows see it, as a narrow C string literal
+# (`L"" NAME` makes it a wide one).
+function(quorvel_path_literal var path)
+  if(CMAKE_HOST_WIN32)
+    file(TO_NATIVE_PATH ${path} windows_path)
+  else()
+    # Wine maps the Unix root to drive Z:.
+    string(REPLACE "/" "\\" windows_path "Z:${path}")
+  endif()
+  string(REPLACE "\\" "\\\\" literal "${windows_path}")
+  set(${var} "\"${literal}\"" PARENT_SCOPE)
+endfunction()
+
 function(quorvel_add_test_exe name)
   if(MINGW)
     target_link_options(${name} PRIVATE ${static_link})
@@ -138,14 +182,29 @@ if(e2e_test_sources)
   target_link_libraries(e2e_tests PRIVATE ${gtest_libraries} user32 gdi32 advapi32)
   target_compile_definitions(e2e_tests PRIVATE ${win32_definitions})
   add_dependencies(e2e_tests quorvel)
-  if(CMAKE_HOST_WIN32)
-    file(TO_NATIVE_PATH ${quorvel_exe} quorvel_exe_windows)
-  else()
-    # Wine maps the Unix root to drive Z:.
-    string(REPLACE "/" "\\" quorvel_exe_windows "Z:${quorvel_exe}")
-  endif()
-  # A narrow string literal; `L"" QUORVEL_EXE_PATH` makes it a wide one.
-  string(REPLACE "\\" "\\\\" quorvel_exe_literal "${quorvel_exe_windows}")
-  target_compile_definitions(e2e_tests PRIVATE "QUORVEL_EXE_PATH=\"${quorvel_exe_literal}\"")
+  quorvel_path_literal(quorvel_exe_literal ${quorvel_exe})
+  target_compile_definitions(e2e_tests PRIVATE "QUORVEL_EXE_PATH=${quorvel_exe_literal}")
   quorvel_add_test_exe(e2e_tests)
+endif()
+
+# The setup program's tests install into Wine's registry and folders, each test in a prefix of its own, so they
+# run only where the build is cross-compiled: never on the developer's own Windows.
+if(installer_test_sources AND TARGET installer AND CMAKE_CROSSCOMPILING AND TARGET e2e_tests)
+  add_executable(installer_tests ${installer_test_sources})
+  target_link_libraries(installer_tests PRIVATE ${gtest_libraries} user32 advapi32 shell32 ole32 uuid)
+  target_compile_definitions(installer_tests PRIVATE ${win32_definitions})
+  quorvel_path_literal(setup_literal ${setup_exe})
+  quorvel_path_literal(dist_literal ${CMAKE_CURRENT_SOURCE_DIR}/dist)
+  target_compile_definitions(installer_tests PRIVATE "QUORVEL_EXE_PATH=${quorvel_exe_literal}"
+    "QUORVEL_SETUP_PATH=${setup_literal}" "QUORVEL_DIST_PATH=${dist_literal}"
+    "QUORVEL_VERSION=\"${PROJECT_VERSION}\"")
+  add_dependencies(installer_tests installer)
+  target_link_options(installer_tests PRIVATE ${static_link})
+  set_target_properties(installer_tests PROPERTIES
+    CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_SOURCE_DIR}/tests/installer/fresh-prefix)
+  # A fresh prefix takes its time to boot, more so on a busy machine.
+  gtest_discover_tests(installer_tests
+    DISCOVERY_MODE PRE_TEST
+    DISCOVERY_TIMEOUT ${test_timeout}
+    PROPERTIES TIMEOUT 300 RESOURCE_LOCK quorvel_desktop)
 endif()
