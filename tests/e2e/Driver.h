@@ -85,20 +85,14 @@ inline HWND Descendant(HWND parent, const std::wstring& text) {
   return nullptr;
 }
 
-// Moves the mouse as the hardware does, to a point of the screen.
-inline void MoveMouse(int x, int y) {
+// Mouse input as the hardware sends it, at a point of the screen: the move and any button in one event, so
+// that a press or a release happens exactly there.
+inline void MouseAt(int x, int y, DWORD buttons = 0) {
   INPUT input{};
   input.type = INPUT_MOUSE;
   input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
   input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
-  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &input, sizeof input);
-}
-
-inline void MouseButton(bool down) {
-  INPUT input{};
-  input.type = INPUT_MOUSE;
-  input.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE | buttons;
   SendInput(1, &input, sizeof input);
 }
 
@@ -111,13 +105,14 @@ inline void SendKey(WORD vk, bool up) {
   SendInput(1, &input, sizeof input);
 }
 
-// Presses and releases a key, with modifier keys held around it.
+// Presses and releases a key, with modifier keys held around it. Input is queued in the order it is sent
+// and routed when the program takes it, so the next input needs no pause; what the key does is waited for
+// by the one who reads it.
 inline void Press(WORD vk, std::initializer_list<WORD> modifiers = {}) {
   for (WORD m : modifiers) SendKey(m, false);
   SendKey(vk, false);
   SendKey(vk, true);
   for (auto m = std::rbegin(modifiers); m != std::rend(modifiers); ++m) SendKey(*m, true);
-  std::this_thread::sleep_for(std::chrono::milliseconds(30));
 }
 
 // Types digits and letters as key presses.
@@ -139,14 +134,18 @@ inline void Type(const std::wstring& text) {
 inline void Click(HWND hwnd) {
   RECT rect;
   GetWindowRect(hwnd, &rect);
-  SetCursorPos((rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
-  std::this_thread::sleep_for(std::chrono::milliseconds(30));
-  INPUT input[2] = {};
-  input[0].type = input[1].type = INPUT_MOUSE;
-  input[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-  input[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-  SendInput(2, input, sizeof(INPUT));
-  std::this_thread::sleep_for(std::chrono::milliseconds(60));
+  const int x = (rect.left + rect.right) / 2, y = (rect.top + rect.bottom) / 2;
+  MouseAt(x, y, MOUSEEVENTF_LEFTDOWN);
+  MouseAt(x, y, MOUSEEVENTF_LEFTUP);
+}
+
+// Whether `hwnd` is `top` or lies within it.
+inline bool Within(HWND top, HWND hwnd) {
+  return hwnd && (hwnd == top || IsChild(top, hwnd));
+}
+
+inline bool Checked(HWND button) {
+  return SendMessageW(button, BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 inline std::string ReadFileBytes(const std::wstring& path) {
@@ -183,11 +182,10 @@ class Quiz {
     for (const auto& [name, bytes] : files) WriteFileBytes(Path(name), bytes);
   }
   ~Quiz() {
-    if (running()) {
-      TerminateProcess(process_.hProcess, 1);
-      WaitForSingleObject(process_.hProcess, 5000);
-    }
+    if (running()) TerminateProcess(process_.hProcess, 1);
+    // Gone for good before the next test starts a quiz of its own.
     if (process_.hProcess) {
+      WaitForSingleObject(process_.hProcess, INFINITE);
       CloseHandle(process_.hProcess);
       CloseHandle(process_.hThread);
     }
@@ -203,7 +201,8 @@ class Quiz {
     RemoveDirectoryW(folder_.c_str());
   }
 
-  // Starts the program and waits for the quiz window.
+  // Starts the program and waits until it takes input: the quiz window shown, a window of the program in
+  // the foreground and the focus in one of its controls.
   void Start() {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
@@ -211,9 +210,11 @@ class Quiz {
     ASSERT_TRUE(CreateProcessW(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
                                folder_.c_str(), &startup, &process_));
     ASSERT_TRUE(WaitFor([this] {
-      return (form1_ = TopLevel(L"Таблица умножения")) && IsWindowVisible(form1_);
-    })) << "the quiz window did not appear";
-    WaitFor([this] { return Focus() != nullptr; }, 3000);
+      DWORD foreground = 0;
+      GetWindowThreadProcessId(GetForegroundWindow(), &foreground);
+      return (form1_ = TopLevel(L"Таблица умножения")) && IsWindowVisible(form1_) &&
+             foreground == process_.dwProcessId && Focus();
+    })) << "the quiz did not come up";
   }
 
   struct Search {
@@ -245,12 +246,9 @@ class Quiz {
   bool Ends(int milliseconds = 10000) const {
     return process_.hProcess && WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
   }
-  HWND Focus() const {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(process_.dwThreadId, &info)) return nullptr;
-    return info.hwndFocus;
-  }
+  HWND Focus() const { return ThreadInfo().hwndFocus; }
+  // The window the program moves with the mouse right now, or null.
+  HWND MoveSize() const { return ThreadInfo().hwndMoveSize; }
 
   std::wstring Path(const std::wstring& name) const { return folder_ + L"\\" + name; }
   std::string File(const std::wstring& name) const { return ReadFileBytes(Path(name)); }
@@ -280,13 +278,25 @@ class Quiz {
   std::vector<HWND> Marks() const { return Column(Frame1(), L"Static", 280); }
   HWND Button(const std::wstring& caption) const { return ChildWithText(form1_, caption); }
 
-  // Types an answer into a box: a click into it, then the keys.
+  // Types an answer into a box: a click into it, what it holds deleted, then the keys.
   void Answer(int row, const std::wstring& text) {
-    Click(Boxes().at(row));
+    HWND box = Boxes().at(row);
+    Click(box);
+    if (!WaitFor([&] { return Focus() == box; })) ADD_FAILURE() << "the click did not reach box " << row;
+    Press(VK_END);
+    for (size_t n = Text(box).size(); n > 0; --n) Press(VK_BACK);
     Type(text);
+    if (!WaitFor([&] { return Text(box) == text; })) ADD_FAILURE() << "the keys did not reach box " << row;
   }
 
  private:
+  GUITHREADINFO ThreadInfo() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(process_.dwThreadId, &info);
+    return info;
+  }
+
   static inline int counter_ = 0;
   std::wstring folder_, exe_;
   PROCESS_INFORMATION process_{};

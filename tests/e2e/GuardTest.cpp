@@ -69,9 +69,13 @@ TEST(Guard, EscapePressesTheXOfTheActiveDialogWhichHidesAndSaves) {
   HWND form3 = nullptr;
   auto dialogShown = [&] { return (form3 = quiz.TopLevel(L"Form3")) && IsWindowVisible(form3); };
   ASSERT_TRUE(WaitFor(dialogShown));
-  Click(Descendant(form3, L"Rus>E"));  // chosen, but not applied: "X" only saves it
+  HWND russianToEnglish = Descendant(form3, L"Rus>E");
+  Click(russianToEnglish);  // chosen, but not applied: "X" only saves it
+  ASSERT_TRUE(WaitFor([&] { return Checked(russianToEnglish); }));
   Click(Descendant(form3, L"X"));
   ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(form3); }));
+  // Saved once the dialog is hidden; gone again, so that only the next save can bring it back.
+  ASSERT_TRUE(WaitFor([&] { return quiz.File(L"quorvel.ini") == "Predmet=2\r\nFont=14,25\r\n"; }));
   DeleteFileW(quiz.Path(L"quorvel.ini").c_str());
 
   Click(quiz.Button(L"Ещё"));  // empty boxes: the input-error message
@@ -91,9 +95,11 @@ TEST(HotKeys, TypedCtrlEDealsWordsWithHintsThenCtrlTAndALargerFontAreSaved) {
   ASSERT_TRUE(WaitFor([&] { return Text(quiz.Problems().at(2)) == L"cat"; }));
   const auto boxes = quiz.Boxes();
   Click(Column(quiz.form1(), L"Static", 104).at(1));  // the hint ball of the middle row
-  EXPECT_TRUE(WaitFor([&] { return Text(boxes[1]) == L"к"; }));
-  EXPECT_EQ(quiz.Focus(), boxes[1]);
-  EXPECT_EQ(LOWORD(SendMessageW(boxes[1], EM_GETSEL, 0, 0)), 1);
+  // The first letter, the focus in its box and the caret after the letter.
+  EXPECT_TRUE(WaitFor([&] {
+    return Text(boxes[1]) == L"к" && quiz.Focus() == boxes[1] &&
+           LOWORD(SendMessageW(boxes[1], EM_GETSEL, 0, 0)) == 1;
+  })) << Text(boxes[1]).size();
 
   Press('T', {VK_CONTROL});
   Press('U', {VK_CONTROL});

@@ -37,7 +37,8 @@ TEST(Help, OpensBesideTheQuizAndClosesByItsButtonByXAndByEscape) {
   Click(ChildWithText(frame, L"X"));
   EXPECT_TRUE(WaitFor(hidden));
   Click(button);
-  ASSERT_TRUE(WaitFor([&] { return shown() && GetForegroundWindow() == form4; }));
+  ASSERT_TRUE(
+      WaitFor([&] { return shown() && GetForegroundWindow() == form4 && Within(form4, quiz.Focus()); }));
   Press(VK_ESCAPE);
   EXPECT_TRUE(WaitFor(hidden));
   Click(button);
@@ -47,22 +48,26 @@ TEST(Help, OpensBesideTheQuizAndClosesByItsButtonByXAndByEscape) {
 TEST(Drag, TheTitleCarriesTheWindowWithTheMouse) {
   Quiz quiz;
   quiz.Start();
-  RECT before, after;
+  RECT before, now;
   GetWindowRect(quiz.form1(), &before);
   const int x = before.left + 200, y = before.top + 25;  // on the title, inside the rounded cut
-  MoveMouse(x, y);
-  MouseButton(true);
-  for (int step = 1; step <= 6; ++step) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(40));
-    MoveMouse(x + 10 * step, y + 5 * step);
+  auto at = [&](int dx, int dy) {
+    GetWindowRect(quiz.form1(), &now);
+    return now.left == before.left + dx && now.top == before.top + dy;
+  };
+  MouseAt(x, y, MOUSEEVENTF_LEFTDOWN);
+  bool followed = WaitFor([&] { return quiz.MoveSize() == quiz.form1(); });
+  EXPECT_TRUE(followed) << "the title did not take the window";
+  // Step by step, each step taken before the next: the window follows while the button is still down.
+  for (int step = 1; step <= 6 && followed; ++step) {
+    MouseAt(x + 10 * step, y + 5 * step);
+    followed = WaitFor([&] { return at(10 * step, 5 * step); });
+    EXPECT_TRUE(followed) << "step " << step << ": " << now.left - before.left << "," << now.top - before.top;
   }
-  // The window follows while the button is still down; released only then, on a busy machine too.
-  EXPECT_TRUE(WaitFor([&] {
-    GetWindowRect(quiz.form1(), &after);
-    return after.left == before.left + 60 && after.top == before.top + 30;
-  }));
-  MouseButton(false);
-  EXPECT_EQ(after.right - after.left, 568) << after.left - before.left << "," << after.top - before.top;
+  MouseAt(x + 60, y + 30, MOUSEEVENTF_LEFTUP);
+  EXPECT_TRUE(WaitFor([&] { return !quiz.MoveSize(); })) << "the window did not let go";
+  EXPECT_TRUE(at(60, 30));
+  EXPECT_EQ(now.right - now.left, 568);
 }
 
 }  // namespace

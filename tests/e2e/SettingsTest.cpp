@@ -28,8 +28,10 @@ TEST(Settings, YesAndEnglishToRussianRegisterTheQuizAndDealWords) {
   Press('N', {VK_CONTROL});
   HWND form3 = nullptr;
   ASSERT_TRUE(WaitFor([&] { return (form3 = quiz.TopLevel(L"Form3")) && IsWindowVisible(form3); }));
-  Click(Descendant(form3, L"Да"));
-  Click(Descendant(form3, L"Eng>R"));
+  HWND yes = Descendant(form3, L"Да"), englishToRussian = Descendant(form3, L"Eng>R");
+  Click(yes);
+  Click(englishToRussian);
+  ASSERT_TRUE(WaitFor([&] { return Checked(yes) && Checked(englishToRussian); }));
   Click(Descendant(form3, L"Принято"));
 
   // The quiz is busy for a moment: read the line as the system keeps it, without asking the quiz.
@@ -41,7 +43,7 @@ TEST(Settings, YesAndEnglishToRussianRegisterTheQuizAndDealWords) {
     return IsWindowVisible(form3) && text == result;
   }));
   ASSERT_TRUE(WaitFor([&] { return !IsWindowVisible(form3); }));
-  EXPECT_TRUE(WaitFor([&] { return quiz.File(L"quorvel.ini") == "Predmet=1\r\nFont=14,25\r\n"; }, 1000));
+  EXPECT_TRUE(WaitFor([&] { return quiz.File(L"quorvel.ini") == "Predmet=1\r\nFont=14,25\r\n"; }));
   for (HWND problem : quiz.Problems()) EXPECT_EQ(Text(problem).size(), 3u) << "an English headword";
 
   char exe[MAX_PATH];

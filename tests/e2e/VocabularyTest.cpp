@@ -17,7 +17,6 @@ void TypeCharacters(const std::wstring& text) {
     }
     input[1].ki.dwFlags |= KEYEVENTF_KEYUP;
     SendInput(2, input, sizeof(INPUT));
-    std::this_thread::sleep_for(std::chrono::milliseconds(30));
   }
 }
 
@@ -38,8 +37,10 @@ TEST(Vocabulary, HeadwordsAreShownAndTheAlternativeInCapitalsFreezesItsRow) {
 
   const auto boxes = quiz.Boxes();
   Click(boxes[1]);
-  TypeCharacters(kCapitalisedAlternative.at(Text(problems[1])));
-  ASSERT_TRUE(WaitFor([&] { return Text(boxes[1]).size() > 3; }));
+  ASSERT_TRUE(WaitFor([&] { return quiz.Focus() == boxes[1]; }));
+  const std::wstring answer = kCapitalisedAlternative.at(Text(problems[1]));
+  TypeCharacters(answer);
+  ASSERT_TRUE(WaitFor([&] { return Text(boxes[1]) == answer; }));
   Click(quiz.Button(L"ВСЁ"));
 
   EXPECT_TRUE(WaitFor([&] { return !IsWindowEnabled(boxes[1]); }));

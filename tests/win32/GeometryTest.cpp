@@ -56,6 +56,24 @@ TEST(Geometry, At144DpiWindowsTheCutAndTheFontsScaleByOneAndAHalf) {
       reinterpret_cast<HFONT>(SendMessageW(platform.WindowOf(program.form1.lblP[0]), WM_GETFONT, 0, 0));
   GetObjectW(handle, sizeof font, &font);
   EXPECT_EQ(font.lfHeight, -28);  // 14.25 points: 28.5 pixels, granted as 28
+
+  // The system has the faces the quiz asks for, bold and Cyrillic: any other face has other widths.
+  HDC dc = GetDC(nullptr);
+  for (const auto& [control, face] :
+       {std::pair<forms::Control*, std::wstring>{&program.form1.lblP[0], L"Tahoma"},
+        {&program.form1.lblZag, L"MS Sans Serif"}}) {
+    const HGDIOBJ old = SelectObject(
+        dc, reinterpret_cast<HFONT>(SendMessageW(platform.WindowOf(*control), WM_GETFONT, 0, 0)));
+    wchar_t used[LF_FACESIZE] = {};
+    GetTextFaceW(dc, LF_FACESIZE, used);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    EXPECT_EQ(used, face);
+    EXPECT_EQ(metrics.tmWeight, FW_BOLD) << used;
+    EXPECT_EQ(metrics.tmCharSet, RUSSIAN_CHARSET) << used;
+    SelectObject(dc, old);
+  }
+  ReleaseDC(nullptr, dc);
 }
 
 }  // namespace
