@@ -7,7 +7,8 @@
 namespace quiz {
 
 // The shortest text (seven significant digits at most) for a single-precision value, with the
-// locale's decimal separator: 0 gives "0", 14.25 gives "14,25" under a decimal comma.
+// locale's decimal separator: 0 gives "0", 14.25 gives "14,25" under a decimal comma. Only values
+// below 0.0001 or from 10000000 on are written with an exponent.
 std::wstring FormatSingle(float value, wchar_t decimalSeparator);
 
 // Blanks around, an optional sign, digits with at most one decimal separator, at least one

@@ -16,6 +16,23 @@ bool LineReader::Fill() {
   return true;
 }
 
+bool LineReader::SkipPrefix(std::string_view prefix) {
+  // The buffer is still empty: fill it until it holds as many bytes as the prefix, however few each
+  // read brings.
+  while (!eof_ && size_ < static_cast<long>(prefix.size())) {
+    const long n = file_.Read(buffer_ + size_, static_cast<long>(sizeof buffer_) - size_);
+    if (n <= 0) {
+      failed_ = n < 0;
+      eof_ = true;
+    } else {
+      size_ += n;
+    }
+  }
+  if (!std::string_view(buffer_, static_cast<size_t>(size_)).starts_with(prefix)) return false;
+  at_ = static_cast<long>(prefix.size());
+  return true;
+}
+
 bool LineReader::Next(std::string& line) {
   line.clear();
   truncated_ = false;

@@ -26,22 +26,18 @@ std::wstring Cp1251ToUnicode(const std::string& bytes) {
   return text;
 }
 
-std::string UnicodeToCp1251(const std::wstring& text) {
+std::optional<std::string> UnicodeToCp1251(const std::wstring& text) {
   std::string bytes;
   bytes.reserve(text.size());
   for (wchar_t c : text) {
-    char b = '?';  // what the code page cannot show
     if (c < 0x80) {
-      b = static_cast<char>(c);
-    } else {
-      for (int k = 0; k < 128; ++k) {
-        if (kHigh[k] == static_cast<char16_t>(c)) {
-          b = static_cast<char>(0x80 + k);
-          break;
-        }
-      }
+      bytes += static_cast<char>(c);
+      continue;
     }
-    bytes += b;
+    int k = 0;
+    while (k < 128 && static_cast<wchar_t>(kHigh[k]) != c) ++k;
+    if (k == 128) return std::nullopt;
+    bytes += static_cast<char>(0x80 + k);
   }
   return bytes;
 }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "platform/sim/Cp1251.h"
 
@@ -153,10 +154,31 @@ std::unique_ptr<InputFile> SimPlatform::OpenInput(const std::wstring& path) {
   return std::make_unique<MemoryFile>(it->second);
 }
 
-bool SimPlatform::WriteFile(const std::wstring& path, const std::string& bytes) {
-  if (folderReadOnly || readOnly.count(path)) return false;
+bool SimPlatform::ReplaceFile(const std::wstring& path, const std::string& bytes) {
+  if (readOnly.count(path)) return false;
+  if (folderReadOnly) {
+    if (!files.count(path)) return false;
+    files[path] = bytes;
+    return true;
+  }
+  const std::wstring temporary = path + L".tmp";
+  const int cutAfter = std::exchange(powerCutAfter, -1);
+  if (cutAfter == 0) return false;
+  files[temporary].clear();
+  if (cutAfter == 1) return false;
+  // Written but not flushed: the file's new size is on the disk, its data not yet.
+  files[temporary].assign(bytes.size(), '\0');
+  if (cutAfter == 2) return false;
+  files[temporary] = bytes;
+  if (cutAfter == 3) return false;
   files[path] = bytes;
+  files.erase(temporary);
   return true;
+}
+
+std::wstring SimPlatform::ShortPath(const std::wstring& path) {
+  auto it = shortPaths.find(path);
+  return it == shortPaths.end() ? path : it->second;
 }
 
 void SimPlatform::Randomize() {
@@ -185,7 +207,7 @@ std::wstring SimPlatform::LCase(const std::wstring& text) {
   return lower;
 }
 
-std::string SimPlatform::ToAnsi(const std::wstring& text) {
+std::optional<std::string> SimPlatform::ToAnsi(const std::wstring& text) {
   return UnicodeToCp1251(text);
 }
 std::wstring SimPlatform::FromAnsi(const std::string& bytes) {

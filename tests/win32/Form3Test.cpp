@@ -59,7 +59,7 @@ TEST_F(Dialog, IsAModelessPopupWithEveryControlInPlace) {
 
 TEST_F(Dialog, ConfirmingWritesAndRemovesTheRealStartUpValue) {
   const std::string path =
-      "\"" + platform.ToAnsi(platform.AppPath() + L"\\" + platform.AppExeName()) + ".exe\"";
+      "\"" + *platform.ToAnsi(platform.AppPath() + L"\\" + platform.AppExeName()) + ".exe\"";
   for (int choice : {0, 1, 1}) {  // the second removal finds nothing to remove
     Show();
     d().optStart[choice].Click();
@@ -67,6 +67,39 @@ TEST_F(Dialog, ConfirmingWritesAndRemovesTheRealStartUpValue) {
     EXPECT_EQ(Text(Of(d().Label1)).substr(0, 13), L"Старт ИЗМЕНЕН");
     EXPECT_EQ(RunValue(), choice == 0 ? "1:" + path + '\0' : "");
   }
+}
+
+TEST_F(Dialog, AFolderNameOutsideTheCodePageIsStoredAsTheShortPathOfTheExe) {
+  // Ә is not in code page 1251. The exe must be there to have a short path.
+  const std::wstring folder = platform.folder, other = folder + L"\\Әліпби";
+  const std::wstring exe = other + L"\\" + platform.AppExeName() + L".exe";
+  ASSERT_TRUE(CreateDirectoryW(other.c_str(), nullptr));
+  CloseHandle(CreateFileW(exe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+  platform.folder = other;
+  Show();
+  d().optStart[0].Click();
+  d().cmdOK_Click(0);
+  platform.folder = folder;
+
+  EXPECT_EQ(Text(Of(d().Label1)).substr(0, 13), L"Старт ИЗМЕНЕН");
+  const std::string value = RunValue();  // 1:"path"<zero>
+  ASSERT_GT(value.size(), 5u);
+  EXPECT_EQ(value.substr(0, 3), "1:\"");
+  EXPECT_EQ(value.substr(value.size() - 2), std::string("\"") + '\0');
+  const std::string stored = value.substr(3, value.size() - 5);
+  EXPECT_EQ(stored.find('?'), std::string::npos);
+  wchar_t path[MAX_PATH] = {}, longPath[MAX_PATH] = {};
+  MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, stored.c_str(), -1, path, MAX_PATH);
+  ASSERT_NE(GetLongPathNameW(path, longPath, MAX_PATH), 0u) << stored;
+  EXPECT_EQ(lstrcmpiW(longPath, exe.c_str()), 0) << stored;
+
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+    RegDeleteValueA(key, kRunName);
+    RegCloseKey(key);
+  }
+  DeleteFileW(exe.c_str());
+  RemoveDirectoryW(other.c_str());
 }
 
 }  // namespace

@@ -1,0 +1,29 @@
+// The dictionary file: the entries its lines give, in whichever encoding the parent's editor saved it.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace quiz {
+
+constexpr int kMaxEntries = 101;
+// The filler that stands in for a missing second translation.
+inline constexpr wchar_t kFiller[] = L"абракадабрабилиберда";
+
+struct Entry {
+  std::wstring slovo;       // the headword
+  std::wstring perevod[2];  // the first translation, and the second one or the filler
+};
+
+struct Dictionary {
+  std::vector<Entry> entries;  // in file order, at most kMaxEntries
+  bool failed = false;         // a read error ended the file early
+};
+
+// Reads entries until the file ends or kMaxEntries are read. UTF-8 (marked as such, or well-formed with at
+// least one byte above 0x7F) is decoded as UTF-8, anything else in the system's ANSI code page.
+Dictionary ReadDictionary(platform::InputFile& file, platform::Platform& platform);
+
+}  // namespace quiz

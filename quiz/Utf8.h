@@ -1,0 +1,15 @@
+// UTF-8, in which today's editors save text: checking bytes and decoding them.
+#pragma once
+
+#include <string>
+
+namespace quiz {
+
+// The bytes are well-formed UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
+bool IsUtf8(const std::string& bytes);
+
+// Decodes UTF-8 (into UTF-16 where wchar_t has 16 bits, as on Windows); a byte that begins no well-formed
+// sequence becomes U+FFFD.
+std::wstring FromUtf8(const std::string& bytes);
+
+}  // namespace quiz
