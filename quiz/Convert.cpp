@@ -97,11 +97,11 @@ std::optional<float> ParseSingle(const std::wstring& text, wchar_t decimalSepara
   return value;
 }
 
-std::wstring TrimSpaces(const std::wstring& text) {
+std::wstring TrimSpaces(std::wstring_view text) {
   const size_t begin = text.find_first_not_of(L' ');
-  if (begin == std::wstring::npos) return L"";
+  if (begin == std::wstring_view::npos) return L"";
   const size_t end = text.find_last_not_of(L' ');
-  return text.substr(begin, end - begin + 1);
+  return std::wstring(text.substr(begin, end - begin + 1));
 }
 
 long RoundToLong(float value) {

@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace quiz {
 
@@ -18,7 +19,7 @@ std::optional<float> ParseSingle(const std::wstring& text, wchar_t decimalSepara
                                  bool eitherSeparator = false);
 
 // Removes leading and trailing space characters (only spaces).
-std::wstring TrimSpaces(const std::wstring& text);
+std::wstring TrimSpaces(std::wstring_view text);
 
 // Rounds to the nearest 32-bit integer, ties to even.
 long RoundToLong(float value);

@@ -1,6 +1,7 @@
 #include "quiz/Dictionary.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "quiz/Convert.h"
 #include "quiz/LineReader.h"
@@ -16,15 +17,15 @@ constexpr char kUtf8Mark[] = "\xEF\xBB\xBF";
 
 // The piece of `text` after the `n`-th `separator` and before the next one (n = 0: before the first);
 // empty when `text` has fewer separators.
-std::wstring Piece(const std::wstring& text, wchar_t separator, int n) {
+std::wstring_view Piece(std::wstring_view text, wchar_t separator, int n) {
   size_t begin = 0;
   for (int k = 0; k < n; ++k) {
     const size_t at = text.find(separator, begin);
-    if (at == std::wstring::npos) return {};
+    if (at == std::wstring_view::npos) return {};
     begin = at + 1;
   }
   const size_t end = text.find(separator, begin);
-  return text.substr(begin, end == std::wstring::npos ? std::wstring::npos : end - begin);
+  return text.substr(begin, end == std::wstring_view::npos ? std::wstring_view::npos : end - begin);
 }
 
 // Text in Windows-1251 is practically never well-formed UTF-8 once it holds a Russian letter, and text
@@ -38,12 +39,12 @@ bool LooksLikeUtf8(const std::vector<std::string>& lines) {
   return high;
 }
 
-Entry EntryOf(const std::wstring& line) {
+Entry EntryOf(std::wstring_view line) {
   Entry entry;
-  entry.slovo = TrimSpaces(line.substr(0, line.find(L'=')));
-  const std::wstring field = Piece(line, L'=', 1);
+  entry.slovo = TrimSpaces(Piece(line, L'=', 0));
+  const std::wstring_view field = Piece(line, L'=', 1);
   // A comma as the field's very first character is part of the translation, not a separator.
-  if (field.find(L',', 1) != std::wstring::npos) {
+  if (field.find(L',', 1) != std::wstring_view::npos) {
     entry.perevod[0] = TrimSpaces(Piece(field, L',', 0));
     entry.perevod[1] = TrimSpaces(Piece(field, L',', 1));
   } else {
@@ -73,6 +74,7 @@ Dictionary ReadDictionary(platform::InputFile& file, platform::Platform& platfor
   Dictionary dictionary;
   dictionary.failed = reader.Failed();
   const bool utf8 = marked || LooksLikeUtf8(lines);
+  dictionary.entries.reserve(lines.size());
   for (const std::string& bytes : lines) {
     dictionary.entries.push_back(EntryOf(utf8 ? FromUtf8(bytes) : platform.FromAnsi(bytes)));
   }

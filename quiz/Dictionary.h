@@ -15,6 +15,7 @@ inline constexpr wchar_t kFiller[] = L"абракадабрабилиберда"
 struct Entry {
   std::wstring slovo;       // the headword
   std::wstring perevod[2];  // the first translation, and the second one or the filler
+  bool operator==(const Entry&) const = default;
 };
 
 struct Dictionary {

@@ -1,5 +1,8 @@
 #include "quiz/LineReader.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace quiz {
 
 bool LineReader::Fill() {
@@ -42,15 +45,18 @@ bool LineReader::Next(std::string& line) {
   }
   if (!Fill()) return false;
   while (Fill()) {
-    const char c = buffer_[at_++];
-    if (c == '\r') {
+    // The rest of the line in this block, up to its CR.
+    const char* begin = buffer_ + at_;
+    const auto* cr = static_cast<const char*>(std::memchr(begin, '\r', static_cast<size_t>(size_ - at_)));
+    const size_t length = static_cast<size_t>((cr ? cr : buffer_ + size_) - begin);
+    const size_t room = maxLength_ - line.size();
+    if (length > room) truncated_ = true;
+    line.append(begin, std::min(length, room));
+    at_ += static_cast<long>(length);
+    if (cr) {
+      ++at_;
       skipLf_ = true;  // a following LF belongs to this line end, perhaps in the next block
       return true;
-    }
-    if (line.size() < maxLength_) {
-      line += c;
-    } else {
-      truncated_ = true;
     }
   }
   return !failed_;

@@ -4,7 +4,7 @@ namespace quiz {
 
 namespace {
 // The length of the well-formed sequence at `at`, with its code point; 0 when there is none.
-size_t Sequence(const std::string& bytes, size_t at, char32_t& code) {
+size_t Sequence(std::string_view bytes, size_t at, char32_t& code) {
   const auto byte = [&bytes](size_t k) { return static_cast<unsigned char>(bytes[k]); };
   const unsigned char lead = byte(at);
   if (lead < 0x80) {
@@ -34,22 +34,28 @@ size_t Sequence(const std::string& bytes, size_t at, char32_t& code) {
   return length;
 }
 
-void Append(std::wstring& text, char32_t code) {
+// Writes a code point at `out` and returns where the next one goes.
+wchar_t* Put(wchar_t* out, char32_t code) {
   if constexpr (sizeof(wchar_t) == 2) {
     if (code >= 0x10000) {
       code -= 0x10000;
-      text += static_cast<wchar_t>(0xD800 + (code >> 10));
-      text += static_cast<wchar_t>(0xDC00 + (code & 0x3FF));
-      return;
+      *out++ = static_cast<wchar_t>(0xD800 + (code >> 10));
+      *out++ = static_cast<wchar_t>(0xDC00 + (code & 0x3FF));
+      return out;
     }
   }
-  text += static_cast<wchar_t>(code);
+  *out++ = static_cast<wchar_t>(code);
+  return out;
 }
 }  // namespace
 
-bool IsUtf8(const std::string& bytes) {
+bool IsUtf8(std::string_view bytes) {
   char32_t code = 0;
   for (size_t at = 0; at < bytes.size();) {
+    if (static_cast<unsigned char>(bytes[at]) < 0x80) {
+      ++at;
+      continue;
+    }
     const size_t length = Sequence(bytes, at, code);
     if (length == 0) return false;
     at += length;
@@ -57,15 +63,21 @@ bool IsUtf8(const std::string& bytes) {
   return true;
 }
 
-std::wstring FromUtf8(const std::string& bytes) {
-  std::wstring text;
-  text.reserve(bytes.size());
+std::wstring FromUtf8(std::string_view bytes) {
+  // Never more characters than bytes, even counting surrogate pairs (four bytes make two).
+  std::wstring text(bytes.size(), L'\0');
+  wchar_t* out = text.data();
   char32_t code = 0;
   for (size_t at = 0; at < bytes.size();) {
+    if (static_cast<unsigned char>(bytes[at]) < 0x80) {
+      *out++ = static_cast<wchar_t>(bytes[at++]);
+      continue;
+    }
     const size_t length = Sequence(bytes, at, code);
-    Append(text, length ? code : 0xFFFD);
+    out = Put(out, length ? code : 0xFFFD);
     at += length ? length : 1;
   }
+  text.resize(static_cast<size_t>(out - text.data()));
   return text;
 }
 

@@ -19,10 +19,11 @@ const char16_t kHigh[128] = {
 }  // namespace
 
 std::wstring Cp1251ToUnicode(const std::string& bytes) {
-  std::wstring text;
-  text.reserve(bytes.size());
-  for (unsigned char b : bytes)
-    text += b < 0x80 ? static_cast<wchar_t>(b) : static_cast<wchar_t>(kHigh[b - 0x80]);
+  std::wstring text(bytes.size(), L'\0');
+  for (size_t k = 0; k < bytes.size(); ++k) {
+    const auto b = static_cast<unsigned char>(bytes[k]);
+    text[k] = b < 0x80 ? static_cast<wchar_t>(b) : static_cast<wchar_t>(kHigh[b - 0x80]);
+  }
   return text;
 }
 
