@@ -18,22 +18,15 @@ std::string Args(std::initializer_list<long long> values) {
   return text;
 }
 
-class MemoryFile : public InputFile {
- public:
-  explicit MemoryFile(std::string bytes) : bytes_(std::move(bytes)) {}
-  long Read(char* buffer, long size) override {
-    const long left = static_cast<long>(bytes_.size() - at_);
-    const long n = left < size ? left : size;
-    std::memcpy(buffer, bytes_.data() + at_, static_cast<size_t>(n));
-    at_ += static_cast<size_t>(n);
-    return n;
-  }
-
- private:
-  std::string bytes_;
-  size_t at_ = 0;
-};
 }  // namespace
+
+long MemoryFile::Read(char* buffer, long size) {
+  const long left = static_cast<long>(bytes_.size() - at_);
+  const long n = left < size ? left : size;
+  std::memcpy(buffer, bytes_.data() + at_, static_cast<size_t>(n));
+  at_ += static_cast<size_t>(n);
+  return n;
+}
 
 void SimPlatform::Load(forms::Form& form) {
   const Handle handle = 0x1000 + 0x10 * handles_.size();

@@ -15,6 +15,17 @@
 
 namespace platform {
 
+// A file of the given bytes.
+class MemoryFile : public InputFile {
+ public:
+  explicit MemoryFile(std::string bytes) : bytes_(std::move(bytes)) {}
+  long Read(char* buffer, long size) override;
+
+ private:
+  std::string bytes_;
+  size_t at_ = 0;
+};
+
 class SimPlatform : public Platform {
  public:
   // The screen, in pixels, and its dots per inch.

@@ -20,7 +20,7 @@ constexpr std::string_view kMark = "\xEF\xBB\xBF";
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   static platform::SimPlatform sim;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  fuzz::Bytes file(bytes);
+  platform::MemoryFile file{std::string(bytes)};
   const quiz::Dictionary dictionary = quiz::ReadDictionary(file, sim);
 
   Require(dictionary.entries.size() <= quiz::kMaxEntries && !dictionary.failed);
@@ -34,8 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   // Text of ASCII alone reads the same in every encoding.
   const bool high = std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
   if (high && !bytes.starts_with(kMark) && quiz::IsUtf8(bytes)) {
-    const std::string markedBytes = std::string(kMark).append(bytes);
-    fuzz::Bytes marked(markedBytes);
+    platform::MemoryFile marked(std::string(kMark).append(bytes));
     Require(quiz::ReadDictionary(marked, sim).entries == dictionary.entries);
   }
   return 0;

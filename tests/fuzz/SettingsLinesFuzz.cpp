@@ -13,7 +13,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   using fuzz::Require;
   static platform::SimPlatform sim;
-  fuzz::Bytes file(std::string_view(reinterpret_cast<const char*>(data), size));
+  platform::MemoryFile file(std::string(reinterpret_cast<const char*>(data), size));
   std::wstring values[quiz::kSettingsLines];
   const int count = quiz::ReadSettingsLines(file, sim, values);
   Require(count >= 0 && count <= quiz::kSettingsLines);
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
 
   const auto bytes = sim.ToAnsi(quiz::SettingsText(predmet, font, separator));
   Require(bytes.has_value());
-  fuzz::Bytes saved(*bytes);
+  platform::MemoryFile saved(*bytes);
   std::wstring again[quiz::kSettingsLines];
   Require(quiz::ReadSettingsLines(saved, sim, again) == 2);
   Require(quiz::ParseSingle(again[0], separator, true) == predmet);
