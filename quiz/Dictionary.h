@@ -23,8 +23,9 @@ struct Dictionary {
   bool failed = false;         // a read error ended the file early
 };
 
-// Reads entries until the file ends or kMaxEntries are read. UTF-8 (marked as such, or well-formed with at
-// least one byte above 0x7F) is decoded as UTF-8, anything else in the system's ANSI code page.
+// Reads entries until the file ends or kMaxEntries are read. The file is UTF-8 when it begins with UTF-8's
+// mark, or when the lines that make entries are well-formed UTF-8 with a byte above 0x7F among them;
+// otherwise it is in the system's ANSI code page.
 Dictionary ReadDictionary(platform::InputFile& file, platform::Platform& platform);
 
 }  // namespace quiz

@@ -8,13 +8,12 @@ namespace quiz {
 namespace {
 // A settings line longer than this holds no number we could use.
 constexpr size_t kMaxSettingsLine = 256;
+}  // namespace
 
-// The value of a settings line: the text after its first "=", or the whole line.
 std::wstring ValueOf(const std::wstring& line) {
   const size_t equals = line.find(L'=');
   return equals == std::wstring::npos ? line : line.substr(equals + 1);
 }
-}  // namespace
 
 int ReadSettingsLines(platform::InputFile& file, platform::Platform& platform,
                       std::wstring (&values)[kSettingsLines]) {

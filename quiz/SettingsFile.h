@@ -10,8 +10,10 @@ namespace quiz {
 
 constexpr int kSettingsLines = 6;
 
-// Reads the value of each of the file's first lines (the text after a line's first "=", or the whole
-// line) into `values`; returns how many lines it read.
+// The value of a settings line: the text after its first "=", or the whole line.
+std::wstring ValueOf(const std::wstring& line);
+
+// Reads the value of each of the file's first lines into `values`; returns how many lines it read.
 int ReadSettingsLines(platform::InputFile& file, platform::Platform& platform,
                       std::wstring (&values)[kSettingsLines]);
 

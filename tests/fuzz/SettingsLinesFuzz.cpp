@@ -21,8 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
 
   // Either separator, as the input's length falls.
   const wchar_t separator = size % 2 ? L'.' : L',';
-  // What start-up makes of the values: a subject of 1 or 2, else 0; a size the quiz can show, else the
-  // design size.
+  // A subject and a size such as start-up takes from the values: 1 or 2, else 0; a size in the quiz's
+  // range, else the design size.
   const auto subject = quiz::ParseSingle(values[0], separator, true);
   const auto points = quiz::ParseSingle(values[1], separator, true);
   const float predmet = subject && (*subject == 1 || *subject == 2) ? *subject : 0;
