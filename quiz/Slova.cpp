@@ -1,4 +1,6 @@
 // The vocabulary dealer and its dictionary file.
+#include <utility>
+
 #include "quiz/Dictionary.h"
 #include "quiz/Form1.h"
 #include "settings/Form3.h"
@@ -14,12 +16,12 @@ void Form1::DoSlova(const float& nPredmet) {
     // Missing, or there but not to be opened: the parent learns the same thing from the message.
     Oshibka_vcb();
   } else {
-    const Dictionary dictionary = ReadDictionary(*file, platform_);
+    Dictionary dictionary = ReadDictionary(*file, platform_);
     // Entries past the count keep what an earlier load left there.
-    for (const Entry& entry : dictionary.entries) {
-      sSlovo[nStrok] = entry.slovo;
-      sPerevod[nStrok][0] = entry.perevod[0];
-      sPerevod[nStrok][1] = entry.perevod[1];
+    for (Entry& entry : dictionary.entries) {
+      sSlovo[nStrok] = std::move(entry.slovo);
+      sPerevod[nStrok][0] = std::move(entry.perevod[0]);
+      sPerevod[nStrok][1] = std::move(entry.perevod[1]);
       ++nStrok;
     }
     // A disk error halfway: deal from what was read, and tell the parent that the file needs a look.
