@@ -5,9 +5,15 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "forms/Forms.h"
+
+// <windows.h> turns ReplaceFile into ReplaceFileW; the operation below keeps its own name in every file.
+#ifdef ReplaceFile
+#undef ReplaceFile
+#endif
 
 namespace platform {
 
@@ -69,11 +75,16 @@ class Platform : public forms::Binding {
   virtual std::wstring AppPath() = 0;
   virtual std::wstring AppExeName() = 0;
 
-  // Files, named by full path. Content is bytes in the ANSI code page.
+  // Files, named by full path. Content is bytes.
   virtual bool FileExists(const std::wstring& path) = 0;
   virtual std::unique_ptr<InputFile> OpenInput(const std::wstring& path) = 0;
-  // Replaces the whole file; false when it cannot be created or written.
-  virtual bool WriteFile(const std::wstring& path, const std::string& bytes) = 0;
+  // Replaces the whole file with `bytes`, so that a power cut at any moment leaves either the old
+  // content or the new one; false when the new bytes did not land.
+  virtual bool ReplaceFile(const std::wstring& path, const std::string& bytes) = 0;
+  // The short (8.3) form of an existing file's path, checked to name that same file: a path that the
+  // ANSI code page cannot spell often has one it can. The path itself on volumes without short names;
+  // empty when there is none.
+  virtual std::wstring ShortPath(const std::wstring& path) = 0;
 
   // Random numbers: Randomize seeds from the clock; Rnd is uniform in [0, 1).
   virtual void Randomize() = 0;
@@ -82,7 +93,9 @@ class Platform : public forms::Binding {
   // Locale.
   virtual wchar_t DecimalSeparator() = 0;
   virtual std::wstring LCase(const std::wstring& text) = 0;
-  virtual std::string ToAnsi(const std::wstring& text) = 0;
+  // Text in the ANSI code page; no value when the code page has no exact byte for every character
+  // (never a look-alike, which could name another file).
+  virtual std::optional<std::string> ToAnsi(const std::wstring& text) = 0;
   virtual std::wstring FromAnsi(const std::string& bytes) = 0;
 };
 

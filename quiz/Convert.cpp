@@ -27,15 +27,42 @@ inline float ReadFloat(const char* text) {
 
 std::wstring FormatSingle(float value, wchar_t decimalSeparator) {
   if (value == 0) return L"0";
+  if (!std::isfinite(value)) return std::isnan(value) ? L"NaN" : value > 0 ? L"Inf" : L"-Inf";
   char buffer[32] = {};
   // Seven significant digits at most, as a single-precision value is shown; fewer when they read back the
   // same.
   for (int precision = 1; precision <= 7; ++precision) {
-    QUORVEL_SNPRINTF(buffer, sizeof buffer - 1, "%.*g", precision, static_cast<double>(value));
+    QUORVEL_SNPRINTF(buffer, sizeof buffer - 1, "%.*e", precision - 1, static_cast<double>(value));
     if (ReadFloat(buffer) == value) break;
   }
+
+  // "-d.dddddde+XX" as digits and a power of ten. The C library's own %g would write 10 as "1e+01".
+  const char* at = buffer;
   std::wstring text;
-  for (const char* p = buffer; *p; ++p) text += *p == '.' ? decimalSeparator : static_cast<wchar_t>(*p);
+  if (*at == '-') text += *at++;
+  std::wstring digits;
+  for (; *at && *at != 'e'; ++at) {
+    if (*at != '.') digits += static_cast<wchar_t>(*at);
+  }
+  const int exponent = *at ? std::atoi(at + 1) : 0;
+  while (digits.size() > 1 && digits.back() == L'0') digits.pop_back();
+
+  if (exponent < -4 || exponent >= 7) {
+    text += digits.substr(0, 1);
+    if (digits.size() > 1) text += decimalSeparator + digits.substr(1);
+    text += exponent < 0 ? L"e-" : L"e+";
+    text += (std::abs(exponent) < 10 ? L"0" : L"") + IntText(std::abs(exponent));
+  } else if (exponent < 0) {
+    text += L"0" + std::wstring(1, decimalSeparator) +
+            std::wstring(static_cast<size_t>(-exponent - 1), L'0') + digits;
+  } else {
+    const size_t whole = static_cast<size_t>(exponent) + 1;
+    if (digits.size() <= whole) {
+      text += digits + std::wstring(whole - digits.size(), L'0');
+    } else {
+      text += digits.substr(0, whole) + decimalSeparator + digits.substr(whole);
+    }
+  }
   return text;
 }
 
@@ -70,11 +97,11 @@ std::optional<float> ParseSingle(const std::wstring& text, wchar_t decimalSepara
   return value;
 }
 
-std::wstring TrimSpaces(const std::wstring& text) {
+std::wstring TrimSpaces(std::wstring_view text) {
   const size_t begin = text.find_first_not_of(L' ');
-  if (begin == std::wstring::npos) return L"";
+  if (begin == std::wstring_view::npos) return L"";
   const size_t end = text.find_last_not_of(L' ');
-  return text.substr(begin, end - begin + 1);
+  return std::wstring(text.substr(begin, end - begin + 1));
 }
 
 long RoundToLong(float value) {

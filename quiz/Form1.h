@@ -6,7 +6,9 @@
 
 #include "forms/Forms.h"
 #include "platform/Platform.h"
+#include "quiz/Dictionary.h"
 #include "quiz/Form4.h"
+#include "quiz/SettingsFile.h"
 
 namespace settings {
 class Form3;
@@ -21,12 +23,9 @@ struct Shared {
 };
 
 constexpr int kRows = 3;
-constexpr int kMaxEntries = 101;
 // Font sizes, in points, at which a problem still fits its label and stays readable (as granted).
 constexpr float kMinFontSize = 6;
 constexpr float kMaxFontSize = 18;
-// The filler that stands in for a missing second translation.
-inline constexpr wchar_t kFiller[] = L"абракадабрабилиберда";
 
 class Form1 : public forms::Form {
  public:
@@ -44,7 +43,7 @@ class Form1 : public forms::Form {
   forms::PictureBox picUP[2]{{L"picUP", 0}, {L"picUP", 1}};
 
   // Settings values read at start-up, one per line.
-  std::wstring sIni[6];
+  std::wstring sIni[kSettingsLines];
   std::int16_t nStrok = 0;
   // Factors of problem k in elements k = 1..3; element 0 is unused.
   std::int16_t nMnozh1[4] = {};

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "platform/Platform.h"
 
@@ -13,6 +14,8 @@ class LineReader {
   // Lines longer than `maxLength` bytes are cut to that length (see Truncated).
   LineReader(platform::InputFile& file, size_t maxLength) : file_(file), maxLength_(maxLength) {}
 
+  // Before the first line: skips `prefix` (a few bytes) when the file begins with it.
+  bool SkipPrefix(std::string_view prefix);
   // The next line, without its line end; false at the end of the file or when reading fails.
   bool Next(std::string& line);
   bool Failed() const { return failed_; }

@@ -1,21 +1,10 @@
 // Start-up: the window's shape and place, the settings file, the first deal.
 #include "quiz/Convert.h"
 #include "quiz/Form1.h"
-#include "quiz/LineReader.h"
+#include "quiz/SettingsFile.h"
 #include "settings/Module1.h"
 
 namespace quiz {
-
-namespace {
-// A settings line longer than this holds no number we could use.
-constexpr size_t kMaxSettingsLine = 256;
-
-// The value of a settings line: the text after its first "=", or the whole line.
-std::wstring ValueOf(const std::wstring& line) {
-  const size_t equals = line.find(L'=');
-  return equals == std::wstring::npos ? line : line.substr(equals + 1);
-}
-}  // namespace
 
 void Form1::Form_Load() {
   const platform::Handle hWnd = this->hWnd();
@@ -36,7 +25,7 @@ void Form1::Form_Load() {
     ReadSettings();
   } else {
     // A folder we cannot write to leaves the defaults in memory; the quiz goes on.
-    platform_.WriteFile(IniPath(), "Predmet=0\r\nFont=14,25\r\n");
+    platform_.ReplaceFile(IniPath(), "Predmet=0\r\nFont=14,25\r\n");
   }
 
   DoPrimery();
@@ -53,13 +42,7 @@ void Form1::ReadSettings() {
   // A file we cannot open or read counts as one that holds nothing usable: defaults, and the file
   // is left as it is for a parent to look at.
   if (auto file = platform_.OpenInput(IniPath())) {
-    LineReader reader(*file, kMaxSettingsLine);
-    std::string line;
-    while (reader.Next(line)) {
-      if (nStrok >= 6) break;  // only six lines are kept
-      sIni[nStrok] = reader.Truncated() ? std::wstring() : ValueOf(platform_.FromAnsi(line));
-      ++nStrok;
-    }
+    nStrok = static_cast<std::int16_t>(ReadSettingsLines(*file, platform_, sIni));
   }
 
   // Subjects other than 0, 1 and 2, and values that are not numbers, mean multiplication.
@@ -90,10 +73,9 @@ bool Form1::Readable(float points) {
 }
 
 bool Form1::SaveSettings(float predmet) {
-  const wchar_t separator = platform_.DecimalSeparator();
-  const std::wstring text = L"Predmet=" + FormatSingle(predmet, separator) + L"\r\n" + L"Font=" +
-                            FormatSingle(lblP[0].FontSize(), separator) + L"\r\n";
-  return platform_.WriteFile(IniPath(), platform_.ToAnsi(text));
+  const auto bytes =
+      platform_.ToAnsi(SettingsText(predmet, lblP[0].FontSize(), platform_.DecimalSeparator()));
+  return bytes && platform_.ReplaceFile(IniPath(), *bytes);
 }
 
 }  // namespace quiz

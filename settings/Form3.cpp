@@ -96,13 +96,21 @@ void Form3::cmdOK_Click(int Index) {
   }
 }
 
+std::wstring Form3::ExePath() {
+  const std::wstring path = platform_.AppPath() + L"\\" + platform_.AppExeName() + L".exe";
+  if (platform_.ToAnsi(path)) return path;
+  // A folder name in letters that the code page lacks: the short form of the path often does without them.
+  const std::wstring shortPath = platform_.ShortPath(path);
+  return shortPath.empty() ? path : shortPath;
+}
+
 void Form3::Apply() {
   std::wstring result[2] = {L"Старт ИЗМЕНЕН", L"Предмет ИЗМЕНЕН"};
 
   if (optStart[0].Value()) {
     // The path is quoted so that a folder name with spaces cannot start another program at log-on.
-    const std::wstring data = L"\"" + platform_.AppPath() + L"\\" + platform_.AppExeName() + L".exe\"";
-    if (!Module1::SetRunValue(platform_, kRunValueName, data)) result[0] = L"Старт НЕ изменен";
+    if (!Module1::SetRunValue(platform_, kRunValueName, L"\"" + ExePath() + L"\""))
+      result[0] = L"Старт НЕ изменен";
   } else if (optStart[1].Value()) {
     if (!Module1::DeleteRunValue(platform_, kRunValueName)) result[0] = L"Старт НЕ изменен";
   } else {

@@ -35,6 +35,9 @@ class Form3 : public forms::Form {
   void Place();
   void ShowMessage(const std::wstring& title, const std::wstring& text);
   void SetSettingsControlsVisible(bool visible);
+  // The exe's path, or its short form when only that is spelt in letters of the ANSI code page (the
+  // start-up value refuses a path that is neither).
+  std::wstring ExePath();
   // Applies the confirmed settings and shows the result line for a moment.
   void Apply();
 

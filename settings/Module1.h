@@ -10,7 +10,8 @@ namespace settings {
 struct Module1 {
   // Puts the window into the topmost band (or takes it out) without moving, sizing or activating it.
   static void SetTopmost(platform::Platform& p, platform::Handle hWnd, bool onTop);
-  // Writes (or removes) a value of the machine-wide start-up list; true when the registry took it.
+  // Writes (or removes) a value of the machine-wide start-up list; true when the registry took it. Nothing
+  // is written for a name or data that the ANSI code page cannot spell exactly.
   static bool SetRunValue(platform::Platform& p, const std::wstring& name, const std::wstring& data);
   static bool DeleteRunValue(platform::Platform& p, const std::wstring& name);
 };

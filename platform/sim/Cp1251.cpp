@@ -19,29 +19,26 @@ const char16_t kHigh[128] = {
 }  // namespace
 
 std::wstring Cp1251ToUnicode(const std::string& bytes) {
-  std::wstring text;
-  text.reserve(bytes.size());
-  for (unsigned char b : bytes)
-    text += b < 0x80 ? static_cast<wchar_t>(b) : static_cast<wchar_t>(kHigh[b - 0x80]);
+  std::wstring text(bytes.size(), L'\0');
+  for (size_t k = 0; k < bytes.size(); ++k) {
+    const auto b = static_cast<unsigned char>(bytes[k]);
+    text[k] = b < 0x80 ? static_cast<wchar_t>(b) : static_cast<wchar_t>(kHigh[b - 0x80]);
+  }
   return text;
 }
 
-std::string UnicodeToCp1251(const std::wstring& text) {
+std::optional<std::string> UnicodeToCp1251(const std::wstring& text) {
   std::string bytes;
   bytes.reserve(text.size());
   for (wchar_t c : text) {
-    char b = '?';  // what the code page cannot show
     if (c < 0x80) {
-      b = static_cast<char>(c);
-    } else {
-      for (int k = 0; k < 128; ++k) {
-        if (kHigh[k] == static_cast<char16_t>(c)) {
-          b = static_cast<char>(0x80 + k);
-          break;
-        }
-      }
+      bytes += static_cast<char>(c);
+      continue;
     }
-    bytes += b;
+    int k = 0;
+    while (k < 128 && static_cast<wchar_t>(kHigh[k]) != c) ++k;
+    if (k == 128) return std::nullopt;
+    bytes += static_cast<char>(0x80 + k);
   }
   return bytes;
 }

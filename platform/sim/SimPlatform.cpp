@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "platform/sim/Cp1251.h"
 
@@ -18,22 +19,15 @@ std::string Args(std::initializer_list<long long> values) {
   return text;
 }
 
-class MemoryFile : public InputFile {
- public:
-  explicit MemoryFile(std::string bytes) : bytes_(std::move(bytes)) {}
-  long Read(char* buffer, long size) override {
-    const long left = static_cast<long>(bytes_.size() - at_);
-    const long n = left < size ? left : size;
-    std::memcpy(buffer, bytes_.data() + at_, static_cast<size_t>(n));
-    at_ += static_cast<size_t>(n);
-    return n;
-  }
-
- private:
-  std::string bytes_;
-  size_t at_ = 0;
-};
 }  // namespace
+
+long MemoryFile::Read(char* buffer, long size) {
+  const long left = static_cast<long>(bytes_.size() - at_);
+  const long n = left < size ? left : size;
+  std::memcpy(buffer, bytes_.data() + at_, static_cast<size_t>(n));
+  at_ += static_cast<size_t>(n);
+  return n;
+}
 
 void SimPlatform::Load(forms::Form& form) {
   const Handle handle = 0x1000 + 0x10 * handles_.size();
@@ -196,10 +190,31 @@ std::unique_ptr<InputFile> SimPlatform::OpenInput(const std::wstring& path) {
   return std::make_unique<MemoryFile>(it->second);
 }
 
-bool SimPlatform::WriteFile(const std::wstring& path, const std::string& bytes) {
-  if (folderReadOnly || readOnly.count(path)) return false;
+bool SimPlatform::ReplaceFile(const std::wstring& path, const std::string& bytes) {
+  if (readOnly.count(path)) return false;
+  if (folderReadOnly) {
+    if (!files.count(path)) return false;
+    files[path] = bytes;
+    return true;
+  }
+  const std::wstring temporary = path + L".tmp";
+  const int cutAfter = std::exchange(powerCutAfter, -1);
+  if (cutAfter == 0) return false;
+  files[temporary].clear();
+  if (cutAfter == 1) return false;
+  // Written but not flushed: the file's new size is on the disk, its data not yet.
+  files[temporary].assign(bytes.size(), '\0');
+  if (cutAfter == 2) return false;
+  files[temporary] = bytes;
+  if (cutAfter == 3) return false;
   files[path] = bytes;
+  files.erase(temporary);
   return true;
+}
+
+std::wstring SimPlatform::ShortPath(const std::wstring& path) {
+  auto it = shortPaths.find(path);
+  return it == shortPaths.end() ? path : it->second;
 }
 
 void SimPlatform::Randomize() {
@@ -228,7 +243,7 @@ std::wstring SimPlatform::LCase(const std::wstring& text) {
   return lower;
 }
 
-std::string SimPlatform::ToAnsi(const std::wstring& text) {
+std::optional<std::string> SimPlatform::ToAnsi(const std::wstring& text) {
   return UnicodeToCp1251(text);
 }
 std::wstring SimPlatform::FromAnsi(const std::string& bytes) {

@@ -15,6 +15,17 @@
 
 namespace platform {
 
+// A file of the given bytes.
+class MemoryFile : public InputFile {
+ public:
+  explicit MemoryFile(std::string bytes) : bytes_(std::move(bytes)) {}
+  long Read(char* buffer, long size) override;
+
+ private:
+  std::string bytes_;
+  size_t at_ = 0;
+};
+
 class SimPlatform : public Platform {
  public:
   // The screen, in pixels, and its dots per inch.
@@ -22,11 +33,18 @@ class SimPlatform : public Platform {
   std::wstring appPath = L"C:\\quorvel", appExeName = L"quorvel";
   wchar_t decimalSeparator = L',';
 
-  // Files by full path. A file in `unreadable` exists but cannot be opened; writes to a path in
-  // `readOnly`, or to any path while `folderReadOnly`, fail.
+  // Files by full path. A file in `unreadable` exists but cannot be opened, one in `readOnly` cannot be
+  // written. While `folderReadOnly`, no file can be made in the folder, but one that is there can still
+  // be written where it is.
   std::map<std::wstring, std::string> files;
   std::set<std::wstring> unreadable, readOnly;
   bool folderReadOnly = false;
+  // Replacing a file takes four steps: a temporary file beside it is created (1), written (2) and
+  // flushed to the disk (3), then renamed over the file (4). The power fails after this many steps of
+  // the next replace (-1: never): the disk keeps what it held at that moment, and the call fails.
+  int powerCutAfter = -1;
+  // Short (8.3) forms of paths; any other path is its own short form.
+  std::map<std::wstring, std::wstring> shortPaths;
   // Makes OpenInput hand out a file of its own (a generated one, say) for a path.
   std::function<std::unique_ptr<InputFile>(const std::wstring&)> openOverride;
 
@@ -93,12 +111,13 @@ class SimPlatform : public Platform {
   std::wstring AppExeName() override { return appExeName; }
   bool FileExists(const std::wstring& path) override;
   std::unique_ptr<InputFile> OpenInput(const std::wstring& path) override;
-  bool WriteFile(const std::wstring& path, const std::string& bytes) override;
+  bool ReplaceFile(const std::wstring& path, const std::string& bytes) override;
+  std::wstring ShortPath(const std::wstring& path) override;
   void Randomize() override;
   float Rnd() override;
   wchar_t DecimalSeparator() override { return decimalSeparator; }
   std::wstring LCase(const std::wstring& text) override;
-  std::string ToAnsi(const std::wstring& text) override;
+  std::optional<std::string> ToAnsi(const std::wstring& text) override;
   std::wstring FromAnsi(const std::string& bytes) override;
 
   float TwipsPerPixel() const { return 1440.0f / static_cast<float>(dpi); }

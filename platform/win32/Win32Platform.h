@@ -63,12 +63,13 @@ class Win32Platform : public Platform {
   std::wstring AppExeName() override;
   bool FileExists(const std::wstring& path) override;
   std::unique_ptr<InputFile> OpenInput(const std::wstring& path) override;
-  bool WriteFile(const std::wstring& path, const std::string& bytes) override;
+  bool ReplaceFile(const std::wstring& path, const std::string& bytes) override;
+  std::wstring ShortPath(const std::wstring& path) override;
   void Randomize() override;
   float Rnd() override;
   wchar_t DecimalSeparator() override;
   std::wstring LCase(const std::wstring& text) override;
-  std::string ToAnsi(const std::wstring& text) override;
+  std::optional<std::string> ToAnsi(const std::wstring& text) override;
   std::wstring FromAnsi(const std::string& bytes) override;
 
   // Used by the window procedures.

@@ -3,14 +3,11 @@
 #include <cstdint>
 #include <string>
 
+#include "Fuzz.h"
 #include "app/Program.h"
 #include "platform/sim/SimPlatform.h"
 
-namespace {
-void Require(bool condition) {
-  if (!condition) __builtin_trap();
-}
-}  // namespace
+using fuzz::Require;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   platform::SimPlatform sim;

@@ -3,6 +3,7 @@
 #include "platform/Platform.h"
 #include "quiz/Convert.h"
 #include "quiz/LineReader.h"
+#include "quiz/Utf8.h"
 
 namespace {
 
@@ -18,6 +19,11 @@ TEST(Numbers, FormatShortestWithTheLocaleSeparator) {
   EXPECT_EQ(FormatSingle(15.75f, L','), L"15,75");
   EXPECT_EQ(FormatSingle(1.0f / 3, L','), L"0,3333333");
   EXPECT_EQ(FormatSingle(13.5f, L','), L"13,5");
+  // 10 points is a size granted at 144 dpi; written as "1e+01" it would read back as no number.
+  EXPECT_EQ(FormatSingle(10, L','), L"10");
+  EXPECT_EQ(FormatSingle(100, L','), L"100");
+  EXPECT_EQ(FormatSingle(1234567, L','), L"1234567");
+  EXPECT_EQ(FormatSingle(0.0001f, L','), L"0,0001");
 }
 
 TEST(Numbers, ParseWhatTheLocaleWrites) {
@@ -100,6 +106,48 @@ TEST(Lines, LongLinesAreCutAndFlagged) {
   ASSERT_TRUE(reader.Next(line));
   EXPECT_EQ(line, "ok");
   EXPECT_FALSE(reader.Truncated());
+}
+
+TEST(Lines, APrefixIsSkippedOnlyWhenTheFileBeginsWithIt) {
+  for (long chunk = 1; chunk <= 3; ++chunk) {
+    for (const std::string bytes : {"\xEF\xBB\xBF"
+                                    "ab\r\n",
+                                    "\xEF\xBBx", "\xEF"}) {
+      SCOPED_TRACE(testing::Message() << chunk << " " << bytes.size());
+      Chunks file(bytes, chunk);
+      quiz::LineReader reader(file, 100);
+      const bool marked = bytes.size() > 3;
+      EXPECT_EQ(reader.SkipPrefix("\xEF\xBB\xBF"), marked);
+      std::string line;
+      ASSERT_TRUE(reader.Next(line));
+      EXPECT_EQ(line, marked ? "ab" : bytes);
+    }
+  }
+}
+
+TEST(Utf8, DecodesSequencesOfEveryLength) {
+  const std::string bytes = "a\xD0\xB6\xE2\x82\xAC\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF";
+  EXPECT_TRUE(quiz::IsUtf8(bytes));
+  // On Windows the last two are surrogate pairs.
+  EXPECT_EQ(quiz::FromUtf8(bytes), L"a\u0436\u20AC\U0001F600\U0010FFFF");
+}
+
+TEST(Utf8, RefusesWhatIsNoCharacter) {
+  for (const char* bytes : {"\xC0\x80", "\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF",  // overlong
+                            "\xED\xA0\x80", "\xED\xBF\xBF",                              // surrogates
+                            "\xF4\x90\x80\x80", "\xF5\x80\x80\x80",                      // past U+10FFFF
+                            "\x80", "\xD0", "\xE2\x82",
+                            "\xD0"
+                            "A"}) {  // cut short
+    SCOPED_TRACE(testing::PrintToString(std::string(bytes)));
+    EXPECT_FALSE(quiz::IsUtf8(bytes));
+    EXPECT_NE(quiz::FromUtf8(bytes).find(L'\xFFFD'), std::wstring::npos);
+  }
+  // Only the bad byte is lost: the next one starts afresh.
+  EXPECT_EQ(quiz::FromUtf8("a\xFF"
+                           "b\xD0\xB6"),
+            L"a\xFFFD"
+            L"b\u0436");
 }
 
 TEST(Lines, AReadErrorEndsTheFileAndIsReported) {

@@ -12,7 +12,7 @@ class Help : public QuizTest {
   quiz::Form4& form4() { return program->form4; }
   const std::wstring& HelpTip() { return form1().picUP[1].ToolTipText(); }
   void StartWithWords() {
-    sim.files[DictionaryPath()] = platform::UnicodeToCp1251(L"cat=кошка\r\n");
+    sim.files[DictionaryPath()] = *platform::UnicodeToCp1251(L"cat=кошка\r\n");
     StartWithSettings("Predmet=1\r\nFont=14,25\r\n");
   }
 };

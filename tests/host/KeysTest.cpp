@@ -13,7 +13,7 @@ constexpr int kShift = 1, kCtrl = 2, kAlt = 4;
 class Keys : public QuizTest {
  protected:
   void SetUp() override {
-    sim.files[DictionaryPath()] = platform::UnicodeToCp1251(L"cat=кошка\r\n");
+    sim.files[DictionaryPath()] = *platform::UnicodeToCp1251(L"cat=кошка\r\n");
     Start();
   }
   void Press(int key, int shift) { form1().txtR[1].KeyDown(key, shift); }

@@ -3,6 +3,7 @@
 
 #include "QuizFixture.h"
 #include "settings/Form3.h"
+#include "settings/Module1.h"
 
 namespace {
 
@@ -146,6 +147,31 @@ TEST_F(Dialog, ConfirmingAppliesTheStartUpChoiceAndTheSubject) {
     // A missing dictionary turns the dialog into its message while the step runs.
     EXPECT_EQ(d().Frame1.Caption(), c.dictionary ? L"Настройки" : L"Ошибка");
   }
+}
+
+TEST_F(Dialog, TheStartUpValueIsStoredOnlyInLettersOfTheCodePage) {
+  const std::wstring exe = L"C:\\Әліпби\\quorvel.exe";  // Ә and і are not in code page 1251
+  const struct {
+    const wchar_t* shortPath;  // null: the volume keeps no short names
+    std::string value;
+  } cases[] = {{L"C:\\8D2F~1\\quorvel.exe", std::string("\"C:\\8D2F~1\\quorvel.exe\"") + '\0'},
+               {nullptr, "old"},
+               {L"", "old"}};  // none that names the same file
+  for (const auto& c : cases) {
+    Restart();
+    sim.appPath = L"C:\\Әліпби";
+    if (c.shortPath) sim.shortPaths[exe] = c.shortPath;
+    sim.runValues[kRunName] = {1, "old"};
+    d().optStart[0].Click();
+    d().ShowSettings();
+    d().cmdOK_Click(0);
+    EXPECT_EQ(sim.runValues[kRunName].second, c.value);
+    EXPECT_TRUE(d().Label1.Caption().starts_with(c.value == "old" ? L"Старт НЕ изменен" : L"Старт ИЗМЕНЕН "));
+  }
+  // Nor is a value name, which would become one of question marks.
+  EXPECT_FALSE(settings::Module1::SetRunValue(sim, L"Әліпби", L"x"));
+  EXPECT_FALSE(settings::Module1::DeleteRunValue(sim, L"Әліпби"));
+  EXPECT_EQ(sim.runValues.size(), 1u);
 }
 
 }  // namespace

@@ -62,22 +62,37 @@ INSTANTIATE_TEST_SUITE_P(
         FileCase{"UndefinedByteSpoilsNothingElse",
                  "a=\x98z\r\nb=\xe4\xee\xec",
                  {{L"a", L"\x98z", kFill}, {L"b", L"дом", kFill}}},
+        // The source is UTF-8: its narrow literals are the bytes today's Notepad saves.
+        FileCase{
+            "Utf8", "dog=собака\r\nsun=солнце", {{L"dog", L"собака", kFill}, {L"sun", L"солнце", kFill}}},
+        FileCase{"Utf8MarkIsNoPartOfTheHeadword",
+                 "\xEF\xBB\xBF"
+                 "cat=кошка,кот",
+                 {{L"cat", L"кошка", L"кот"}}},
+        FileCase{"MarkedUtf8WithABadByte",
+                 "\xEF\xBB\xBF"
+                 "a=\xFF",
+                 {{L"a", L"\xFFFD", kFill}}},
+        FileCase{"OneLineThatIsNoUtf8MakesTheWholeFileAnsi",
+                 "dog=собака\r\ncat=\xea\xee\xf2",
+                 {{L"dog", platform::Cp1251ToUnicode("собака"), kFill}, {L"cat", L"кот", kFill}}},
         FileCase{
             "MegabyteLineIsSkipped", "a=" + std::string(1 << 20, 'x') + "\r\nb=2", {{L"b", L"2", kFill}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Vocabulary, HoldsAtMost101EntriesAndKeepsOlderOnesPastTheCount) {
   std::string text;
-  for (int n = 0; n < 120; ++n) text += "w" + std::to_string(n) + "=t,u\r\n";
+  // UTF-8 words; what follows the 101st entry is never read, so it cannot make the file ANSI.
+  for (int n = 0; n < 120; ++n) text += "w" + std::to_string(n) + (n < 101 ? "=т,u\r\n" : "=\xf2,u\r\n");
   StartWithDictionary(text);
   EXPECT_EQ(form1().nStrok, 101);
-  EXPECT_EQ(form1().sSlovo[100], L"w100");
+  EXPECT_EQ(EntryAt(100), (Entry{L"w100", L"т", L"u"}));
 
   sim.files[DictionaryPath()] = "c=4\r\n";
   form1().DoSlova(1);
   EXPECT_EQ(form1().nStrok, 1);
   EXPECT_EQ(EntryAt(0), (Entry{L"c", L"4", kFill}));
-  EXPECT_EQ(EntryAt(1), (Entry{L"w1", L"t", L"u"}));
+  EXPECT_EQ(EntryAt(1), (Entry{L"w1", L"т", L"u"}));
 }
 
 struct DealCase {
@@ -112,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Vocabulary, DealResetsEveryRowForWords) {
-  StartWithDictionary(platform::UnicodeToCp1251(L"cat=кошка,кот\r\n"));
+  StartWithDictionary(*platform::UnicodeToCp1251(L"cat=кошка,кот\r\n"));
   Type(0, L"кот");
   form1().cmdOK[1].Click();
   ASSERT_FALSE(form1().txtR[0].Enabled());
@@ -140,7 +155,7 @@ struct AnswerCase {
 class Answers : public Vocabulary, public ::testing::WithParamInterface<AnswerCase> {};
 
 TEST_P(Answers, AreAcceptedOrNot) {
-  StartWithDictionary(platform::UnicodeToCp1251(GetParam().dictionary));
+  StartWithDictionary(*platform::UnicodeToCp1251(GetParam().dictionary));
   if (GetParam().subject == 2) {
     // As Ctrl+R switches: the second translations of the first deal stay behind.
     form1().DoSlova(2);

@@ -144,6 +144,25 @@ TEST_F(StartUp, AFolderThatCannotBeWrittenStillShowsTheQuiz) {
   EXPECT_EQ(form1().lblP[0].Caption().size(), 22u);
 }
 
+TEST_F(StartUp, APowerCutWhileSavingLeavesTheOldSettingsOrTheNew) {
+  const std::string before = "Predmet=2\r\nFont=12\r\n", after = "Predmet=0\r\nFont=12\r\n";
+  for (int cut = 0; cut <= 4; ++cut) {  // after each step of the replace, and none
+    SCOPED_TRACE(cut);
+    program.reset();
+    sim = {};
+    StartWithSettings(before);
+    sim.powerCutAfter = cut;
+    EXPECT_EQ(form1().SaveSettings(0), cut == 4);
+
+    Start();  // the computer starts again
+    EXPECT_EQ(Ini(), cut < 4 ? before : after);
+    EXPECT_EQ(curPredmet(), cut < 4 ? 2 : 0);
+    // What the cut left beside the file goes with the next save.
+    EXPECT_TRUE(form1().SaveSettings(1));
+    EXPECT_EQ(sim.files.size(), 1u);
+  }
+}
+
 TEST_F(StartUp, FontSizesAreWhatTheFontSystemGrantsAtTheScreensDpi) {
   sim.dpi = 120;
   StartWithSettings("Predmet=0\r\nFont=12\r\n");

@@ -1,4 +1,4 @@
-// The dialog window on real windows.
+// The dialog window on real windows, and the start-up value in the real registry.
 #include "Win32Fixture.h"
 #include "settings/Form3.h"
 
@@ -6,12 +6,26 @@ namespace {
 
 using namespace win32_test;
 
+const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+const char kRunName[] =
+    "\xD2\xE0\xE1\xEB\xE8\xF6\xE0 \xF3\xEC\xED\xEE\xE6\xE5\xED\xE8\xFF";  // code page 1251
+
 class Dialog : public Binding {
  protected:
   settings::Form3& d() { return program->form3; }
   void Show() {
     d().ShowSettings();
     platform.Pump();
+  }
+  // The type and bytes of the start-up value, or nothing when it is absent.
+  std::string RunValue() {
+    char data[1024];
+    DWORD type = 0, size = sizeof data;
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return "no key";
+    const LONG result = RegQueryValueExA(key, kRunName, nullptr, &type, reinterpret_cast<BYTE*>(data), &size);
+    RegCloseKey(key);
+    return result == ERROR_SUCCESS ? std::to_string(type) + ":" + std::string(data, size) : "";
   }
 };
 
@@ -41,6 +55,39 @@ TEST_F(Dialog, IsAModelessPopupWithEveryControlInPlace) {
   EXPECT_EQ(SendMessageW(Of(d().optPred[1]), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_EQ(SendMessageW(Of(d().optPred[0]), BM_GETCHECK, 0, 0), BST_UNCHECKED);
   EXPECT_TRUE(d().optPred[1].Value());
+}
+
+TEST_F(Dialog, AFolderNameOutsideTheCodePageIsStoredAsTheShortPathOfTheExe) {
+  // Ә is not in code page 1251. The exe must be there to have a short path.
+  const std::wstring folder = platform.folder, other = folder + L"\\Әліпби";
+  const std::wstring exe = other + L"\\" + platform.AppExeName() + L".exe";
+  ASSERT_TRUE(CreateDirectoryW(other.c_str(), nullptr));
+  CloseHandle(CreateFileW(exe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+  platform.folder = other;
+  Show();
+  d().optStart[0].Click();
+  d().cmdOK_Click(0);
+  platform.folder = folder;
+
+  EXPECT_EQ(Text(Of(d().Label1)).substr(0, 13), L"Старт ИЗМЕНЕН");
+  const std::string value = RunValue();  // 1:"path"<zero>
+  ASSERT_GT(value.size(), 5u);
+  EXPECT_EQ(value.substr(0, 3), "1:\"");
+  EXPECT_EQ(value.substr(value.size() - 2), std::string("\"") + '\0');
+  const std::string stored = value.substr(3, value.size() - 5);
+  EXPECT_EQ(stored.find('?'), std::string::npos);
+  wchar_t path[MAX_PATH] = {}, longPath[MAX_PATH] = {};
+  MultiByteToWideChar(CP_ACP, MB_ERR_INVALID_CHARS, stored.c_str(), -1, path, MAX_PATH);
+  ASSERT_NE(GetLongPathNameW(path, longPath, MAX_PATH), 0u) << stored;
+  EXPECT_EQ(lstrcmpiW(longPath, exe.c_str()), 0) << stored;
+
+  HKEY key;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
+    RegDeleteValueA(key, kRunName);
+    RegCloseKey(key);
+  }
+  DeleteFileW(exe.c_str());
+  RemoveDirectoryW(other.c_str());
 }
 
 }  // namespace
