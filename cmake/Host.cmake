@@ -29,3 +29,7 @@ if(QUORVEL_FUZZ)
     target_link_options(${fuzzer} PRIVATE -fsanitize=fuzzer)
   endforeach()
 endif()
+
+# A month of made-up mornings as a report, for scripts/test to render in a browser.
+add_executable(sample_report tests/report/SampleReport.cpp)
+target_link_libraries(sample_report PRIVATE quorvel_sim)

@@ -159,6 +159,18 @@ bool SimPlatform::WriteFile(const std::wstring& path, const std::string& bytes) 
   return true;
 }
 
+bool SimPlatform::AppendFile(const std::wstring& path, const std::string& bytes) {
+  if (folderReadOnly || readOnly.count(path)) return false;
+  files[path] += bytes;
+  ++appends;
+  return true;
+}
+
+long long SimPlatform::FileSize(const std::wstring& path) {
+  auto it = files.find(path);
+  return it == files.end() ? -1 : static_cast<long long>(it->second.size());
+}
+
 void SimPlatform::Randomize() {
   ++seeds;
   random_.Seed(static_cast<std::uint32_t>(seeds * 7919));

@@ -64,6 +64,10 @@ class Win32Platform : public Platform {
   bool FileExists(const std::wstring& path) override;
   std::unique_ptr<InputFile> OpenInput(const std::wstring& path) override;
   bool WriteFile(const std::wstring& path, const std::string& bytes) override;
+  bool AppendFile(const std::wstring& path, const std::string& bytes) override;
+  long long FileSize(const std::wstring& path) override;
+  LocalTime GetLocalTime() override;
+  std::uint32_t GetTickCount() override;
   void Randomize() override;
   float Rnd() override;
   wchar_t DecimalSeparator() override;
