@@ -42,12 +42,14 @@ double Median(std::vector<double> values) {
 // Years of made-up mornings, each a few checks of multiplication or words, up to `size` bytes.
 std::string Mornings(size_t size) {
   std::string text = journal::kJournalStart;
-  const char* words[][3] = {{"cat", "кошка / кот", "кошк"}, {"green", "зелёный / зеленый", "зилёный"},
-                            {"window", "окно", "акно"},     {"mother", "мама / мать", "мамма"}};
+  const char* words[][3] = {{"cat", "кошка / кот", "кошк"},
+                            {"green", "зелёный / зеленый", "зилёный"},
+                            {"window", "окно", "акно"},
+                            {"mother", "мама / мать", "мамма"}};
   for (int day = 0; text.size() < size; ++day) {
     char run[32];
-    std::snprintf(run, sizeof run, "%04d-%02d-%02dT07:%02d:05", 2019 + day / 336, 1 + day / 28 % 12, 1 + day % 28,
-                  day % 60);
+    std::snprintf(run, sizeof run, "%04d-%02d-%02dT07:%02d:05", 2019 + day / 336, 1 + day / 28 % 12,
+                  1 + day % 28, day % 60);
     const int subject = day % 4 == 3 ? 1 : 0;
     for (int check = 0; check < 4 && text.size() < size; ++check) {
       for (int row = 0; row < 3; ++row) {
@@ -55,19 +57,21 @@ std::string Mornings(size_t size) {
         const bool wrong = check == 0 && row == day % 3;
         char line[256];
         if (subject == 0) {
-          std::snprintf(line, sizeof line, "%s\t%s\t%d.%d\t0\t%s\t%d\t%d × %d\t%d\t%d\t%s\r\n", run, run, 20 + check * 15,
-                        day % 10, check == 3 ? "ВСЁ" : "Ещё", row + 1, a, b, a * b, a * b + wrong, wrong ? "wrong" : "right");
+          std::snprintf(line, sizeof line, "%s\t%s\t%d.%d\t0\t%s\t%d\t%d × %d\t%d\t%d\t%s\r\n", run, run,
+                        20 + check * 15, day % 10, check == 3 ? "ВСЁ" : "Ещё", row + 1, a, b, a * b,
+                        a * b + wrong, wrong ? "wrong" : "right");
         } else {
           const auto& word = words[(day + row) % 4];
-          std::snprintf(line, sizeof line, "%s\t%s\t%d.%d\t1\t%s\t%d\t%s\t%s\t%s\t%s\r\n", run, run, 20 + check * 15,
-                        day % 10, check == 3 ? "ВСЁ" : "Ещё", row + 1, word[0], word[1], wrong ? word[2] : "кошка",
-                        wrong ? "wrong" : "right");
+          std::snprintf(line, sizeof line, "%s\t%s\t%d.%d\t1\t%s\t%d\t%s\t%s\t%s\t%s\r\n", run, run,
+                        20 + check * 15, day % 10, check == 3 ? "ВСЁ" : "Ещё", row + 1, word[0], word[1],
+                        wrong ? word[2] : "кошка", wrong ? "wrong" : "right");
         }
         text += line;
       }
     }
     char unlock[128];
-    std::snprintf(unlock, sizeof unlock, "%s\t%s\t%d.0\t%d\tВСЁ\t\t\t\t\tunlocked\r\n", run, run, 60 + day % 200, subject);
+    std::snprintf(unlock, sizeof unlock, "%s\t%s\t%d.0\t%d\tВСЁ\t\t\t\t\tunlocked\r\n", run, run,
+                  60 + day % 200, subject);
     text += unlock;
   }
   return text;
@@ -94,7 +98,8 @@ int main(int argc, char** argv) {
     reports.push_back(Now() - start);
 
     // Past the limit, so that the next line makes the journal drop its oldest half.
-    platform.WriteFile(journal.JournalPath(), full + Mornings(128 * 1024).substr(sizeof journal::kJournalStart - 1));
+    platform.WriteFile(journal.JournalPath(),
+                       full + Mornings(128 * 1024).substr(sizeof journal::kJournalStart - 1));
     start = Now();
     journal.Product(1, 0, 7, 8, L"54", journal::Verdict::Wrong);
     trims.push_back(Now() - start);

@@ -23,12 +23,18 @@ constexpr size_t kMostMissed = 20;
 enum Column { kTime, kRun, kSeconds, kSubject, kButton, kRow, kProblem, kAccepted, kTyped, kVerdict };
 using Line = std::string_view[kColumns];
 
+// `length` characters of `text` from `at`, which the caller has checked are there.
+std::string_view Part(std::string_view text, size_t at, size_t length) {
+  return std::string_view(text.data() + at, length);
+}
+
 bool Split(std::string_view text, Line& line) {
   size_t begin = 0;
   for (int n = 0; n < kColumns; ++n) {
-    const size_t tab = text.find('\t', begin);
-    if ((tab == std::string_view::npos) != (n == kColumns - 1)) return false;
-    line[n] = text.substr(begin, tab - begin);
+    size_t tab = begin;
+    while (tab < text.size() && text[tab] != '\t') ++tab;
+    if ((tab == text.size()) != (n == kColumns - 1)) return false;
+    line[n] = Part(text, begin, tab - begin);
     begin = tab + 1;
   }
   return true;
@@ -62,8 +68,7 @@ int DayOf(std::string_view time) {
   for (size_t k = 0; k < shape.size(); ++k) {
     if (shape[k] == '0' ? time[k] < '0' || time[k] > '9' : time[k] != shape[k]) return -1;
   }
-  const int year = Digits(time.substr(0, 4)), month = Digits(time.substr(5, 2)),
-            day = Digits(time.substr(8, 2));
+  const int year = Digits(Part(time, 0, 4)), month = Digits(Part(time, 5, 2)), day = Digits(Part(time, 8, 2));
   if (year < 1970 || month < 1 || month > 12 || day < 1) return -1;
   const int number = DayNumber(year, month, day);
   return number < DayNumber(year, month + 1, 1) ? number : -1;  // 30 February is no day
@@ -73,19 +78,20 @@ int DayOf(std::string_view time) {
 int Tenths(std::string_view text) {
   const size_t point = text.size() - 2;
   if (text.size() < 3 || text[point] != '.') return -1;
-  const int whole = Digits(text.substr(0, point)), tenth = Digits(text.substr(point + 1));
+  const int whole = Digits(Part(text, 0, point)), tenth = Digits(Part(text, point + 1, 1));
   return whole < 0 || tenth < 0 ? -1 : whole * 10 + tenth;
 }
 
 std::string_view TrimSpaces(std::string_view text) {
-  const size_t begin = text.find_first_not_of(' ');
-  if (begin == std::string_view::npos) return {};
-  return text.substr(begin, text.find_last_not_of(' ') - begin + 1);
+  size_t begin = 0, end = text.size();
+  while (begin < end && text[begin] == ' ') ++begin;
+  while (end > begin && text[end - 1] == ' ') --end;
+  return Part(text, begin, end - begin);
 }
 
 // The cell of "7 × 8" in the table, or null for any other text.
 Fact* FactOf(Figures& figures, std::string_view problem) {
-  if (problem.size() != 6 || problem.substr(1, 4) != kTimes) return nullptr;
+  if (problem.size() != 6 || Part(problem, 1, 4) != kTimes) return nullptr;
   const int a = problem[0] - '2', b = problem[5] - '2';
   if (a < 0 || a > 7 || b < 0 || b > 7) return nullptr;
   return &figures.table[a][b];
@@ -275,13 +281,12 @@ Figures Summarize(const std::string& journal, int today) {
   figures.today = today;
   Tally tally(figures);
   std::string_view text(journal);
-  if (text.substr(0, 3) == kBom) text.remove_prefix(3);
-  while (!text.empty()) {
-    const size_t end = text.find('\n');
-    std::string_view line = text.substr(0, end);
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    tally.Add(line);
-    text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+  size_t begin = text.size() >= 3 && Part(text, 0, 3) == kBom ? 3 : 0;
+  while (begin < text.size()) {
+    size_t end = begin;
+    while (end < text.size() && text[end] != '\n') ++end;
+    tally.Add(Part(text, begin, end - begin - (end > begin && text[end - 1] == '\r')));
+    begin = end + 1;
   }
 
   figures.week = PeriodOf(figures.mornings, today - 6, today);

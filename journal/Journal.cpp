@@ -99,7 +99,8 @@ void Journal::Trim() {
   // The newest half, from its first whole line on.
   const size_t end = bytes.find('\n', bytes.size() - keep - 1);
   Text kept;
-  kept << kJournalStart << std::string_view(bytes).substr(end == std::string::npos ? bytes.size() : end + 1);
+  const size_t from = end == std::string::npos ? bytes.size() : end + 1;
+  kept << kJournalStart << std::string_view(bytes.data() + from, bytes.size() - from);
   platform_.WriteFile(journalPath_, kept.bytes);
 }
 

@@ -89,6 +89,15 @@ Text& operator<<(Text& out, Seconds time) {
   return out << seconds / 3600 << "\u00a0ч\u00a0" << TwoDigits{seconds / 60 % 60} << "\u00a0мин";
 }
 
+// The time from showing to unlocking, or `none` for a morning, or days, without one.
+struct Unlock {
+  int tenths;
+  const char* none;
+};
+Text& operator<<(Text& out, Unlock unlock) {
+  return unlock.tenths < 0 ? out << unlock.none : out << Seconds{unlock.tenths};
+}
+
 // "7 из 9 (78 %)"; "—" when there is nothing to count.
 struct OutOf {
   int part, whole;
@@ -99,18 +108,12 @@ Text& operator<<(Text& out, OutOf share) {
              << (200 * share.part + share.whole) / (2 * share.whole) << "\u00a0%)";
 }
 
-// --- sections
-// ------------------------------------------------------------------------------------------------
+// --- sections --------------------------------------------------------------------------------------------
 
 void Card(Text& out, const char* title, const Period& period) {
   out << "<div><h3>" << title << "</h3><table><tr><th>Занятий</th><td>" << period.mornings
-      << "</td></tr><tr><th>Медиана времени до «ВСЁ»</th><td>";
-  if (period.medianUnlock < 0) {
-    out << "—";
-  } else {
-    out << Seconds{period.medianUnlock};
-  }
-  out << "</td></tr><tr><th>Верно с первой попытки</th><td>";
+      << "</td></tr><tr><th>Медиана времени до «ВСЁ»</th><td>" << Unlock{period.medianUnlock, "—"}
+      << "</td></tr><tr><th>Верно с первой попытки</th><td>";
   const char* separator = "";
   for (int subject = 0; subject < kSubjects; ++subject) {
     if (period.firstTries[subject] == 0) continue;
@@ -245,13 +248,8 @@ void Mornings(Text& out, const Figures& figures) {
   for (size_t k = mornings.size(); k-- > 0 && k + 10 >= mornings.size();) {
     const Morning& morning = mornings[k];
     out << "<tr><td>" << kWeekdays[WeekdayOf(morning.day)] << "\u00a0" << Day{morning.day} << ", "
-        << morning.start.substr(11, 5) << "</td><td>";
-    if (morning.unlock < 0) {
-      out << "не закончено";
-    } else {
-      out << Seconds{morning.unlock};
-    }
-    out << "</td><td>";
+        << std::string_view(morning.start.data() + 11, 5)  // the start's hours and minutes
+        << "</td><td>" << Unlock{morning.unlock, "не закончено"} << "</td><td>";
     const char* separator = "";
     int tries = 0, right = 0;
     for (int subject = 0; subject < kSubjects; ++subject) {
