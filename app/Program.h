@@ -1,6 +1,7 @@
 // The program's windows and the state they share; the entry points only create it and start it.
 #pragma once
 
+#include "journal/Journal.h"
 #include "platform/Platform.h"
 #include "quiz/Form1.h"
 #include "settings/Form3.h"
@@ -9,12 +10,19 @@ namespace app {
 
 struct Program {
   explicit Program(platform::Platform& platform)
-      : form3(platform, shared, form1), form4(platform), form1(platform, shared, form3, form4) {}
+      : journal(platform),
+        form3(platform, shared, form1),
+        form4(platform),
+        form1(platform, shared, form3, form4, journal) {}
 
   // Loads the quiz window (its start-up sequence runs) and shows it.
-  void Start() { form1.Show(); }
+  void Start() {
+    form1.Show();
+    journal.QuizShown();
+  }
 
   quiz::Shared shared;
+  journal::Journal journal;
   settings::Form3 form3;
   quiz::Form4 form4;
   quiz::Form1 form1;

@@ -33,8 +33,14 @@ if(QUORVEL_FUZZ)
   add_executable(fuzz_settings_lines tests/fuzz/SettingsLinesFuzz.cpp)
   add_executable(fuzz_utf8 tests/fuzz/Utf8Fuzz.cpp)
   add_executable(fuzz_numbers tests/fuzz/NumbersFuzz.cpp)
-  foreach(fuzzer fuzz_dictionary fuzz_settings fuzz_dictionary_reader fuzz_settings_lines fuzz_utf8 fuzz_numbers)
+  add_executable(fuzz_report tests/fuzz/ReportFuzz.cpp)
+  foreach(fuzzer fuzz_dictionary fuzz_settings fuzz_dictionary_reader fuzz_settings_lines fuzz_utf8 fuzz_numbers
+      fuzz_report)
     target_link_libraries(${fuzzer} PRIVATE quorvel_sim)
     target_link_options(${fuzzer} PRIVATE -fsanitize=fuzzer)
   endforeach()
 endif()
+
+# A month of made-up mornings as a report, for scripts/test to render in a browser.
+add_executable(sample_report tests/report/SampleReport.cpp)
+target_link_libraries(sample_report PRIVATE quorvel_sim)

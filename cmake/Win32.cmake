@@ -112,6 +112,15 @@ if(MINGW)
   target_link_options(startup_bench PRIVATE ${static_link} -municode)
 endif()
 
+# --- journal benchmark (`--target journal_bench`, run by scripts/bench) ------------------------------------------
+
+add_executable(journal_bench EXCLUDE_FROM_ALL bench/JournalBench.cpp)
+target_link_libraries(journal_bench PRIVATE quorvel_win32)
+if(MINGW)
+  target_compile_options(journal_bench PRIVATE -Os)
+  target_link_options(journal_bench PRIVATE ${static_link})
+endif()
+
 # --- tests -------------------------------------------------------------------------------------------------------
 
 file(GLOB win32_test_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/win32/*.cpp)

@@ -28,6 +28,12 @@ constexpr unsigned HTCAPTION_ = 2;
 constexpr std::uint32_t REG_SZ_ = 1;
 constexpr std::uint32_t KEYEVENTF_KEYUP_ = 2;
 
+// The local date and time, as the system's clock shows it.
+struct LocalTime {
+  int year = 0, month = 0, day = 0;  // month and day from 1
+  int hour = 0, minute = 0, second = 0;
+};
+
 // A file opened for reading; closed when destroyed.
 class InputFile {
  public:
@@ -85,6 +91,16 @@ class Platform : public forms::Binding {
   // ANSI code page cannot spell often has one it can. The path itself on volumes without short names;
   // empty when there is none.
   virtual std::wstring ShortPath(const std::wstring& path) = 0;
+  // Adds the bytes at the end of the file in one write, creating the file when it is missing; false
+  // when it cannot be opened or written.
+  virtual bool AppendFile(const std::wstring& path, const std::string& bytes) = 0;
+  // The file's size in bytes; -1 when there is no such file.
+  virtual long long FileSize(const std::wstring& path) = 0;
+
+  // Clocks: the local date and time, and milliseconds since the system started (it wraps after 49 days;
+  // differences over a shorter time are right all the same).
+  virtual LocalTime GetLocalTime() = 0;
+  virtual std::uint32_t GetTickCount() = 0;
 
   // Random numbers: Randomize seeds from the clock; Rnd is uniform in [0, 1).
   virtual void Randomize() = 0;

@@ -1,9 +1,15 @@
 // The two check buttons: mark and freeze the right rows, then finish or deal again.
+#include "journal/Journal.h"
 #include "quiz/Convert.h"
 #include "quiz/Form1.h"
 #include "settings/Form3.h"
 
 namespace quiz {
+
+std::wstring Form1::SecondAnswer(int row) const {
+  // The filler stands for "no second translation"; Russian to English accepts only the headword.
+  return shared_.curPredmet == 1 && sOtvet[row][1] != kFiller ? sOtvet[row][1] : std::wstring();
+}
 
 void Form1::cmdOK_Click(int Index) {
   int right = 0;
@@ -20,10 +26,13 @@ void Form1::cmdOK_Click(int Index) {
       const auto answer = ParseSingle(txtR[row].Text(), platform_.DecimalSeparator());
       if (!answer) {
         // Not a number: this row and the ones after it stay as they are.
+        journal_.Product(Index, row, nMnozh1[k], nMnozh2[k], txtR[row].Text(), journal::Verdict::NotANumber);
         form3_.ShowInputError();
         return;
       }
       const std::int16_t product = static_cast<std::int16_t>(nMnozh1[k] * nMnozh2[k]);
+      journal_.Product(Index, row, nMnozh1[k], nMnozh2[k], txtR[row].Text(),
+                       *answer == product ? journal::Verdict::Right : journal::Verdict::Wrong);
       if (*answer == product) {
         freeze(row);
         lblZ[row].SetCaption(L"+");
@@ -39,12 +48,15 @@ void Form1::cmdOK_Click(int Index) {
       const bool accepted =
           !typed.empty() && (typed == sOtvet[r][0] || (shared_.curPredmet == 1 && typed == sOtvet[r][1]));
       if (accepted) freeze(r);
+      journal_.Word(Index, static_cast<int>(shared_.curPredmet), r, lblP[r].Caption(), sOtvet[r][0],
+                    SecondAnswer(r), txtR[r].Text(), accepted);
     }
   }
 
   if (Index == 0 && right == 3) {
     // The child has earned the desktop: a settings file we cannot write must not keep it locked.
     SaveSettings(shared_.curPredmet);
+    journal_.Unlocked();
     platform_.End();
     return;
   }

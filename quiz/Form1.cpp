@@ -20,8 +20,14 @@ const int kBoxTab[kRows] = {1, 2, 3};
 const int kMarkTab[kRows] = {5, 8, 11};
 }  // namespace
 
-Form1::Form1(platform::Platform& platform, Shared& shared, settings::Form3& form3, Form4& form4)
-    : Form(L"Form1", platform), platform_(platform), shared_(shared), form3_(form3), form4_(form4) {
+Form1::Form1(platform::Platform& platform, Shared& shared, settings::Form3& form3, Form4& form4,
+             journal::Journal& journal)
+    : Form(L"Form1", platform),
+      platform_(platform),
+      shared_(shared),
+      form3_(form3),
+      form4_(form4),
+      journal_(journal) {
   Text(L"Таблица умножения")
       .Place(0, 0, 8520, 3720)
       .Colors(Color::System(SysColor::Menu), Color::System(SysColor::WindowText));

@@ -10,6 +10,9 @@
 #include "quiz/Form4.h"
 #include "quiz/SettingsFile.h"
 
+namespace journal {
+class Journal;
+}
 namespace settings {
 class Form3;
 }
@@ -29,7 +32,8 @@ constexpr float kMaxFontSize = 18;
 
 class Form1 : public forms::Form {
  public:
-  Form1(platform::Platform& platform, Shared& shared, settings::Form3& form3, Form4& form4);
+  Form1(platform::Platform& platform, Shared& shared, settings::Form3& form3, Form4& form4,
+        journal::Journal& journal);
 
   // Controls, in the order of the layout table.
   forms::Label lblZag{L"lblZag"};
@@ -85,11 +89,14 @@ class Form1 : public forms::Form {
   void ResetAnswerBox(int row, float width, float left, int maxLength);
   // Ctrl+Y and Ctrl+U: every problem label one point from its own size, every box as the first label.
   void StepFontSize(float step);
+  // The second accepted answer of a word row as the journal records it: empty where there is none.
+  std::wstring SecondAnswer(int row) const;
 
   platform::Platform& platform_;
   Shared& shared_;
   settings::Form3& form3_;
   Form4& form4_;
+  journal::Journal& journal_;
 };
 
 // The letter that opens the settings dialog together with Ctrl (not listed in the help).

@@ -217,6 +217,19 @@ std::wstring SimPlatform::ShortPath(const std::wstring& path) {
   return it == shortPaths.end() ? path : it->second;
 }
 
+bool SimPlatform::AppendFile(const std::wstring& path, const std::string& bytes) {
+  // A folder that takes no new files still lets an existing one grow.
+  if (readOnly.count(path) || (folderReadOnly && !files.count(path))) return false;
+  files[path] += bytes;
+  ++appends;
+  return true;
+}
+
+long long SimPlatform::FileSize(const std::wstring& path) {
+  auto it = files.find(path);
+  return it == files.end() ? -1 : static_cast<long long>(it->second.size());
+}
+
 void SimPlatform::Randomize() {
   ++seeds;
   random_.Seed(static_cast<std::uint32_t>(seeds * 7919));

@@ -45,6 +45,7 @@ class SimPlatform : public Platform {
   int powerCutAfter = -1;
   // Short (8.3) forms of paths; any other path is its own short form.
   std::map<std::wstring, std::wstring> shortPaths;
+  int appends = 0;  // successful AppendFile calls
   // Makes OpenInput hand out a file of its own (a generated one, say) for a path.
   std::function<std::unique_ptr<InputFile>(const std::wstring&)> openOverride;
 
@@ -64,6 +65,10 @@ class SimPlatform : public Platform {
     bool operator==(const KeyEvent&) const = default;
   };
   std::vector<KeyEvent> injected;
+
+  // Clocks: they stand still until a test moves them.
+  LocalTime localTime{2024, 5, 17, 7, 45, 0};
+  std::uint32_t tickCount = 1000;
 
   // Random numbers: scripted values first, then a generator.
   std::deque<float> scriptedRnd;
@@ -113,6 +118,10 @@ class SimPlatform : public Platform {
   std::unique_ptr<InputFile> OpenInput(const std::wstring& path) override;
   bool ReplaceFile(const std::wstring& path, const std::string& bytes) override;
   std::wstring ShortPath(const std::wstring& path) override;
+  bool AppendFile(const std::wstring& path, const std::string& bytes) override;
+  long long FileSize(const std::wstring& path) override;
+  LocalTime GetLocalTime() override { return localTime; }
+  std::uint32_t GetTickCount() override { return tickCount; }
   void Randomize() override;
   float Rnd() override;
   wchar_t DecimalSeparator() override { return decimalSeparator; }

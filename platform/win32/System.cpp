@@ -230,10 +230,42 @@ std::wstring Win32Platform::ShortPath(const std::wstring& path) {
   return SameFile(path, shortPath) ? shortPath : std::wstring();
 }
 
+bool Win32Platform::AppendFile(const std::wstring& path, const std::string& bytes) {
+  // With only the right to append, every write lands at the file's current end, so a line is never
+  // written over another one.
+  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  const BOOL closed = CloseHandle(file);
+  return ok && closed && written == bytes.size();
+}
+
+long long Win32Platform::FileSize(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return -1;
+  }
+  return static_cast<long long>((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) |
+                                data.nFileSizeLow);
+}
+
+LocalTime Win32Platform::GetLocalTime() {
+  SYSTEMTIME now;
+  ::GetLocalTime(&now);
+  return {now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond};
+}
+
+std::uint32_t Win32Platform::GetTickCount() {
+  return ::GetTickCount();
+}
+
 void Win32Platform::Randomize() {
   LARGE_INTEGER counter;
   QueryPerformanceCounter(&counter);
-  random_.Seed(static_cast<std::uint32_t>(counter.QuadPart ^ (counter.QuadPart >> 24) ^ GetTickCount()));
+  random_.Seed(static_cast<std::uint32_t>(counter.QuadPart ^ (counter.QuadPart >> 24) ^ ::GetTickCount()));
 }
 
 float Win32Platform::Rnd() {

@@ -65,6 +65,10 @@ class Win32Platform : public Platform {
   std::unique_ptr<InputFile> OpenInput(const std::wstring& path) override;
   bool ReplaceFile(const std::wstring& path, const std::string& bytes) override;
   std::wstring ShortPath(const std::wstring& path) override;
+  bool AppendFile(const std::wstring& path, const std::string& bytes) override;
+  long long FileSize(const std::wstring& path) override;
+  LocalTime GetLocalTime() override;
+  std::uint32_t GetTickCount() override;
   void Randomize() override;
   float Rnd() override;
   wchar_t DecimalSeparator() override;

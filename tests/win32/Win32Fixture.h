@@ -31,6 +31,8 @@ class TestPlatform : public Win32Platform {
   ~TestPlatform() override {
     DeleteFileW((folder + L"\\quorvel.ini").c_str());
     DeleteFileW((folder + L"\\quorvel_vcb.ini").c_str());
+    DeleteFileW((folder + L"\\quorvel_journal.txt").c_str());
+    DeleteFileW((folder + L"\\quorvel_report.html").c_str());
     RemoveDirectoryW(folder.c_str());
   }
   std::wstring AppPath() override { return folder; }

@@ -1,0 +1,31 @@
+// The journal's line format, shared by the code that writes lines and the code that reads them back:
+// UTF-8 text with a byte-order mark, a header line, then one line per examined answer, tab-separated
+// columns, CR LF line ends.
+#pragma once
+
+#include <string_view>
+
+namespace journal {
+
+// What every journal begins with: the byte-order mark and the header line.
+inline constexpr char kJournalStart[] =
+    "\xEF\xBB\xBF"
+    "time\trun\tseconds\tsubject\tbutton\trow\tproblem\taccepted\ttyped\tverdict\r\n";
+inline constexpr std::string_view kBom(kJournalStart, 3);
+inline constexpr std::string_view kHeader(kJournalStart + 3, sizeof kJournalStart - 6);
+constexpr int kColumns = 10;
+
+// The buttons by their captions, and the verdicts.
+inline constexpr char kDone[] = "ВСЁ";
+inline constexpr char kMore[] = "Ещё";
+inline constexpr char kRight[] = "right";
+inline constexpr char kWrong[] = "wrong";
+inline constexpr char kNotANumber[] = "not-a-number";
+inline constexpr char kUnlocked[] = "unlocked";
+
+// Two accepted answers are written with this between them.
+inline constexpr char kOr[] = " / ";
+// The multiplication sign between the factors, as in "7 × 8".
+inline constexpr char kTimes[] = " × ";
+
+}  // namespace journal
