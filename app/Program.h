@@ -4,6 +4,7 @@
 #include "journal/Journal.h"
 #include "platform/Platform.h"
 #include "quiz/Form1.h"
+#include "quiz/Shared.h"
 #include "settings/Form3.h"
 
 namespace app {

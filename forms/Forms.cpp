@@ -17,12 +17,23 @@ void Control::Move(float left, float top, float width, float height) {
   Notify(Prop::Move);
 }
 
-Control& Control::Place(float left, float top, float width, float height) {
+void Control::DesignPlace(float left, float top, float width, float height) noexcept {
   left_ = left;
   top_ = top;
   width_ = width;
   height_ = height;
-  return *this;
+}
+
+void Control::DesignFont(Font&& f) noexcept {
+  font_ = std::move(f);
+}
+
+void Control::DesignCaption(std::wstring&& v) noexcept {
+  caption_ = std::move(v);
+}
+
+void Control::DesignToolTip(std::wstring&& v) noexcept {
+  toolTip_ = std::move(v);
 }
 
 void Control::SetVisible(bool v) {

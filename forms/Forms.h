@@ -86,7 +86,6 @@ class Control {
       : kind_(kind), name_(std::move(name)), index_(index) {}
   Control(const Control&) = delete;
   Control& operator=(const Control&) = delete;
-  virtual ~Control() = default;
 
   Kind kind() const { return kind_; }
   const std::wstring& Name() const { return name_; }
@@ -131,34 +130,6 @@ class Control {
   // A box, button or option that is shown and enabled, inside containers that are shown and enabled.
   bool CanTakeFocus() const;
 
-  // Design-time set-up, before the form is loaded.
-  Control& Place(float left, float top, float width, float height);
-  Control& Tab(int index) {
-    tabIndex_ = index;
-    return *this;
-  }
-  Control& Aligned(forms::Align a) {
-    align_ = a;
-    return *this;
-  }
-  Control& Colors(Color back, Color fore) {
-    back_ = back;
-    fore_ = fore;
-    return *this;
-  }
-  Control& WithFont(Font f) {
-    font_ = std::move(f);
-    return *this;
-  }
-  Control& Text(std::wstring v) {
-    caption_ = std::move(v);
-    return *this;
-  }
-  Control& Hidden() {
-    visible_ = false;
-    return *this;
-  }
-
   // Called by a binding when the user changed the state on screen; nothing is echoed back.
   void UserSetCaption(const std::wstring& v) { caption_ = v; }
   void UserMoved(float left, float top) {
@@ -177,7 +148,23 @@ class Control {
   std::function<void(int button, int shift, float x, float y)> MouseDown;
 
  protected:
+  // A control is a member of its form, of one kind, and never deleted through this type: it needs no table
+  // of virtual functions, nor does any kind of control.
+  ~Control() = default;
   void Notify(Prop what);
+  // The design, for Designed below. The setters that move more than a word are out of line: the exe then
+  // holds each once, not once for every kind of control.
+  void DesignPlace(float left, float top, float width, float height) noexcept;
+  void DesignFont(Font&& f) noexcept;
+  void DesignCaption(std::wstring&& v) noexcept;
+  void DesignToolTip(std::wstring&& v) noexcept;
+  void DesignTab(int index) { tabIndex_ = index; }
+  void DesignAlign(forms::Align a) { align_ = a; }
+  void DesignColors(Color back, Color fore) {
+    back_ = back;
+    fore_ = fore;
+  }
+  void DesignHidden() { visible_ = false; }
 
  private:
   friend class Form;
@@ -203,34 +190,82 @@ class Control {
   void* peer_ = nullptr;
 };
 
-class Label : public Control {
+// The design of a control, set before its form is loaded: each setter returns the control as its own kind,
+// so that one chain gives a control its whole design, its kind's own setters included.
+template <class Self>
+class Designed : public Control {
  public:
-  Label(std::wstring name, int index = -1) : Control(Kind::Label, std::move(name), index) {}
+  using Control::Control;
+
+  Self& Place(float left, float top, float width, float height) {
+    DesignPlace(left, top, width, height);
+    return Me();
+  }
+  Self& Tab(int index) {
+    DesignTab(index);
+    return Me();
+  }
+  Self& Aligned(forms::Align a) {
+    DesignAlign(a);
+    return Me();
+  }
+  Self& Colors(Color back, Color fore) {
+    DesignColors(back, fore);
+    return Me();
+  }
+  Self& WithFont(Font f) {
+    DesignFont(std::move(f));
+    return Me();
+  }
+  Self& WithCaption(std::wstring v) {
+    DesignCaption(std::move(v));
+    return Me();
+  }
+  Self& WithToolTip(std::wstring v) {
+    DesignToolTip(std::move(v));
+    return Me();
+  }
+  Self& Hidden() {
+    DesignHidden();
+    return Me();
+  }
+
+ private:
+  Self& Me() { return static_cast<Self&>(*this); }
 };
 
-class TextBox : public Control {
+class Label : public Designed<Label> {
  public:
-  TextBox(std::wstring name, int index = -1) : Control(Kind::TextBox, std::move(name), index) {
-    SetBackColorDesign();
+  Label(std::wstring name, int index = -1) : Designed(Kind::Label, std::move(name), index) {}
+};
+
+class TextBox : public Designed<TextBox> {
+ public:
+  TextBox(std::wstring name, int index = -1) : Designed(Kind::TextBox, std::move(name), index) {
+    // A box shows the system's colours for typing unless its design says otherwise.
+    Colors(Color::System(SysColor::Window), Color::System(SysColor::WindowText));
   }
   const std::wstring& Text() const { return Caption(); }
   void SetText(const std::wstring& v) { SetCaption(v); }
   // 0 means no limit.
   int MaxLength() const { return maxLength_; }
   void SetMaxLength(int v);
+  TextBox& WithMaxLength(int v) {
+    maxLength_ = v;
+    return *this;
+  }
   int SelStart() const { return selStart_; }
   void SetSelStart(int v);
   void UserSetSelStart(int v) { selStart_ = v; }
 
  private:
-  void SetBackColorDesign() { Colors(Color::System(SysColor::Window), Color::System(SysColor::WindowText)); }
   int maxLength_ = 0;
   int selStart_ = 0;
 };
 
-class CommandButton : public Control {
+class CommandButton : public Designed<CommandButton> {
  public:
-  CommandButton(std::wstring name, int index = -1) : Control(Kind::CommandButton, std::move(name), index) {}
+  CommandButton(std::wstring name, int index = -1) : Designed(Kind::CommandButton, std::move(name), index) {}
   bool Default() const { return default_; }
   bool Cancel() const { return cancel_; }
   CommandButton& MakeDefault() {
@@ -248,9 +283,9 @@ class CommandButton : public Control {
 };
 
 // Option buttons that share a container form one group: selecting one clears the others.
-class OptionButton : public Control {
+class OptionButton : public Designed<OptionButton> {
  public:
-  OptionButton(std::wstring name, int index = -1) : Control(Kind::OptionButton, std::move(name), index) {}
+  OptionButton(std::wstring name, int index = -1) : Designed(Kind::OptionButton, std::move(name), index) {}
   bool Value() const { return value_; }
   void SetValue(bool v);
 
@@ -258,9 +293,9 @@ class OptionButton : public Control {
   bool value_ = false;
 };
 
-class PictureBox : public Control {
+class PictureBox : public Designed<PictureBox> {
  public:
-  PictureBox(std::wstring name, int index = -1) : Control(Kind::PictureBox, std::move(name), index) {}
+  PictureBox(std::wstring name, int index = -1) : Designed(Kind::PictureBox, std::move(name), index) {}
   forms::Picture Art() const { return picture_; }
   PictureBox& WithArt(forms::Picture p) {
     picture_ = p;
@@ -271,9 +306,9 @@ class PictureBox : public Control {
   forms::Picture picture_ = forms::Picture::None;
 };
 
-class Frame : public Control {
+class Frame : public Designed<Frame> {
  public:
-  explicit Frame(std::wstring name) : Control(Kind::Frame, std::move(name)) {}
+  explicit Frame(std::wstring name) : Designed(Kind::Frame, std::move(name)) {}
   bool Border() const { return border_; }
   Frame& NoBorder() {
     border_ = false;
@@ -285,17 +320,21 @@ class Frame : public Control {
 };
 
 // A straight line from (X1, Y1) to (X2, Y2) in its container.
-class Line : public Control {
+class Line : public Designed<Line> {
  public:
-  explicit Line(std::wstring name) : Control(Kind::Line, std::move(name)) {}
+  explicit Line(std::wstring name) : Designed(Kind::Line, std::move(name)) {}
   Line& From(float x1, float y1, float x2, float y2);
 };
 
-class Timer : public Control {
+class Timer : public Designed<Timer> {
  public:
-  explicit Timer(std::wstring name) : Control(Kind::Timer, std::move(name)) {}
+  explicit Timer(std::wstring name) : Designed(Kind::Timer, std::move(name)) {}
   int Interval() const { return interval_; }
   void SetInterval(int ms);
+  Timer& WithInterval(int ms) {
+    interval_ = ms;
+    return *this;
+  }
   bool TimerEnabled() const { return Enabled(); }
   std::function<void()> Tick;
 
@@ -303,14 +342,11 @@ class Timer : public Control {
   int interval_ = 0;
 };
 
-class Form : public Control {
+class Form : public Designed<Form> {
  public:
-  Form(std::wstring name, Binding& binding) : Control(Kind::Form, std::move(name)), binding_(binding) {
+  Form(std::wstring name, Binding& binding) : Designed(Kind::Form, std::move(name)), binding_(binding) {
     form_ = this;
     Hidden();
-  }
-  ~Form() override {
-    if (loaded_) binding_.Unload(*this);
   }
 
   Binding& binding() const { return binding_; }
@@ -334,7 +370,10 @@ class Form : public Control {
   const std::vector<Control*>& Controls() const { return controls_; }
 
   forms::Picture Art() const { return picture_; }
-  void SetArt(forms::Picture p) { picture_ = p; }
+  Form& WithArt(forms::Picture p) {
+    picture_ = p;
+    return *this;
+  }
 
   // Keyboard focus. A binding reports where the focus goes; the form keeps the control that has it, or
   // had it last, so that the focus can come back there when the form is active again.
@@ -357,6 +396,12 @@ class Form : public Control {
 
   // The form's load event: runs once, right after its window is created.
   std::function<void()> OnLoad;
+
+ protected:
+  // Each window is a form of its own kind, a member of the program.
+  ~Form() {
+    if (loaded_) binding_.Unload(*this);
+  }
 
  private:
   void Adopt(Control& control, Control* container);

@@ -2,18 +2,10 @@
 
 #include <string_view>
 
+#include "journal/Calendar.h"
 #include "journal/Lines.h"
 
 namespace journal {
-
-int DayNumber(int year, int month, int day) {
-  // Counted from March, so that a leap day falls at the end of its year.
-  year -= month <= 2;
-  const int era = (year >= 0 ? year : year - 399) / 400;
-  const int yearOfEra = year - era * 400;
-  const int dayOfYear = (153 * (month > 2 ? month - 3 : month + 9) + 2) / 5 + day - 1;
-  return era * 146097 + yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear - 719468;
-}
 
 namespace {
 

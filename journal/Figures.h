@@ -19,9 +19,6 @@ namespace journal {
 constexpr int kSubjects = 3;  // 0 multiplication, 1 English to Russian, 2 Russian to English
 constexpr int kChartDays = 30;
 
-// Days since 1970-01-01.
-int DayNumber(int year, int month, int day);
-
 // The mornings of the last days, today included.
 struct Period {
   int mornings = 0;

@@ -1,5 +1,6 @@
 #include "journal/Journal.h"
 
+#include "journal/Calendar.h"
 #include "journal/Figures.h"
 #include "journal/Lines.h"
 #include "journal/Report.h"
@@ -111,7 +112,7 @@ void Journal::WriteReport() {
   if (!Read(bytes)) return;
   const platform::LocalTime now = platform_.GetLocalTime();
   platform_.ReplaceFile(reportPath_,
-                      ReportHtml(Summarize(bytes, DayNumber(now.year, now.month, now.day)), now));
+                        ReportHtml(Summarize(bytes, DayNumber(now.year, now.month, now.day)), now));
 }
 
 }  // namespace journal

@@ -1,5 +1,6 @@
 #include "journal/Report.h"
 
+#include "journal/Calendar.h"
 #include "journal/Lines.h"
 #include "journal/Text.h"
 
@@ -48,20 +49,6 @@ Text& operator<<(Text& out, Escaped escaped) {
   return out;
 }
 
-struct Date {
-  int year, month, day;
-};
-Date DateOf(int dayNumber) {
-  const int days = dayNumber + 719468;
-  const int era = (days >= 0 ? days : days - 146096) / 146097;
-  const int dayOfEra = days - era * 146097;
-  const int yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-  const int dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-  const int fromMarch = (5 * dayOfYear + 2) / 153;
-  const int month = fromMarch < 10 ? fromMarch + 3 : fromMarch - 9;
-  return {yearOfEra + era * 400 + (month <= 2), month, dayOfYear - (153 * fromMarch + 2) / 5 + 1};
-}
-
 // "17.05", or with the year "17.05.2024".
 struct Day {
   int number;
@@ -71,11 +58,6 @@ Text& operator<<(Text& out, Day day) {
   const Date date = DateOf(day.number);
   out << TwoDigits{date.day} << "." << TwoDigits{date.month};
   return day.withYear ? out << "." << date.year : out;
-}
-
-// 1970-01-01 was a Thursday.
-int WeekdayOf(int dayNumber) {
-  return (dayNumber % 7 + 10) % 7;
 }
 
 // "45 с", "2 мин 05 с", "1 ч 02 мин", kept on one line.

@@ -1,4 +1,22 @@
 // The quiz window: three problems, their answer boxes, and the two check buttons.
+//
+// The window's names are Russian words in Latin letters, with a prefix for the kind of control (lbl label,
+// txt text box, cmd button, pic picture) or the type of variable (n number, s string, b boolean):
+//   lblZag      the title ("zagolovok")
+//   lblP, txtR  the problem of each row and the box its answer is typed in
+//   lblZ        the mark beside each box: a red "+" or "-" once a multiplication answer is checked
+//   picPod      the hint beside each row ("podskazka"): the first letter of the answer, words only
+//   picUP       the two small pictures: 0 an ornament at the panel's corner, 1 the help button
+//   cmdOK       the check buttons: 0 "ВСЁ" (done: check and finish), 1 "Ещё" (more: check and deal again)
+//   DoPrimery   deals problems ("primery"), DoSlova deals words ("slova"), Oshibka_vcb reports a missing
+//               dictionary ("oshibka", error; vcb the dictionary file)
+//   sIni        the values of the settings file's lines
+//   nStrok      a count of lines ("strok"): it counts two things in turn, the settings lines read at
+//               start-up, then from the first DoSlova on the dictionary entries loaded
+//   nMnozh1, nMnozh2   the two factors ("mnozhitel") of problem k, counted from 1: element 0 is unused
+//   sOtvet      the accepted answers ("otvet") of each word row; sSlovo the headwords ("slovo", word),
+//               sPerevod their translations ("perevod")
+// The state shared with the dialog window, curPredmet and bNastroyki, is in Shared.h.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +27,7 @@
 #include "quiz/Dictionary.h"
 #include "quiz/Form4.h"
 #include "quiz/SettingsFile.h"
+#include "quiz/Shared.h"
 
 namespace journal {
 class Journal;
@@ -19,12 +38,6 @@ class Form3;
 
 namespace quiz {
 
-// The state that the quiz window and the dialog window share for the whole run.
-struct Shared {
-  float curPredmet = 0;     // 0 multiplication, 1 English to Russian, 2 Russian to English
-  bool bNastroyki = false;  // the dialog window was last opened as the settings dialog
-};
-
 constexpr int kRows = 3;
 // Font sizes, in points, at which a problem still fits its label and stays readable (as granted).
 constexpr float kMinFontSize = 6;
@@ -32,6 +45,7 @@ constexpr float kMaxFontSize = 18;
 
 class Form1 : public forms::Form {
  public:
+  // --- Form1.cpp: the design, and which handler serves which event
   Form1(platform::Platform& platform, Shared& shared, settings::Form3& form3, Form4& form4,
         journal::Journal& journal);
 
@@ -46,51 +60,71 @@ class Form1 : public forms::Form {
   forms::PictureBox picPod[kRows]{{L"picPod", 0}, {L"picPod", 1}, {L"picPod", 2}};
   forms::PictureBox picUP[2]{{L"picUP", 0}, {L"picUP", 1}};
 
-  // Settings values read at start-up, one per line.
   std::wstring sIni[kSettingsLines];
   std::int16_t nStrok = 0;
-  // Factors of problem k in elements k = 1..3; element 0 is unused.
   std::int16_t nMnozh1[4] = {};
   std::int16_t nMnozh2[4] = {};
-  // Accepted vocabulary answers: [row][0] main, [row][1] alternative.
+  // [row][0] the main answer, [row][1] the alternative.
   std::wstring sOtvet[kRows][2];
-  // The dictionary: headwords and their two translations.
   std::wstring sSlovo[kMaxEntries];
   std::wstring sPerevod[kMaxEntries][2];
 
-  // Start-up sequence (the form's load event).
-  void Form_Load();
-  // Deals three multiplication problems.
-  void DoPrimery();
-  // Loads the dictionary and deals three vocabulary problems; 1 English to Russian, else Russian to English.
-  void DoSlova(const float& nPredmet);
-  void Oshibka_vcb();
-  // The two check buttons.
-  void cmdOK_Click(int Index);
-  // Hot keys in the answer boxes.
-  void txtR_KeyDown(int Index, int KeyCode, int Shift);
-  // The keyboard guard: answers the Windows keys with Escape.
-  void Timer1_Timer();
-  // The help button, the hint pictures, and dragging by the title or a problem.
-  void picUP_Click(int Index);
-  void picPod_Click(int Index);
-  void StartDrag();
+ private:
+  void DesignRow(int r);
+  void WireEvents();
+  // Both dealers give the answer boxes the shape of their subject, empty and open for typing.
+  void ResetAnswerBox(int row, float width, float left, int maxLength);
 
+  // --- Startup.cpp: the window's shape and place, the settings, the first deal
+  void Form_Load();
+
+  // --- SettingsFile.cpp: reading and saving the settings file
+ public:
   // Writes the settings file with the given subject and the font size of the first problem label.
   bool SaveSettings(float predmet);
-  std::wstring IniPath() const;
-  std::wstring DictionaryPath() const;
 
  private:
+  std::wstring IniPath() const;
   void ReadSettings();
-  void ApplyFontSize(const std::wstring& value);
+  void WriteDefaultSettings();
+
+  // --- FontSize.cpp: the problems' font size
   // The problems still fit their labels and can be read at this size.
   bool Readable(float points);
-  void ResetAnswerBox(int row, float width, float left, int maxLength);
+  // The size a settings value gives every problem label and answer box.
+  void ApplyFontSize(const std::wstring& value);
   // Ctrl+Y and Ctrl+U: every problem label one point from its own size, every box as the first label.
   void StepFontSize(float step);
+
+  // --- Primery.cpp: the multiplication dealer
+ public:
+  void DoPrimery();
+
+  // --- Slova.cpp: the vocabulary dealer and its dictionary file
+  // Loads the dictionary and deals three word problems; 1 English to Russian, else Russian to English.
+  void DoSlova(const float& nPredmet);
+
+ private:
+  std::wstring DictionaryPath() const;
+  void Oshibka_vcb();
+
+  // --- Check.cpp: the two check buttons
+  void cmdOK_Click(int Index);
   // The second accepted answer of a word row as the journal records it: empty where there is none.
   std::wstring SecondAnswer(int row) const;
+
+  // --- HotKeys.cpp: keys in the answer boxes
+  void txtR_KeyDown(int Index, int KeyCode, int Shift);
+
+  // --- Guard.cpp: the keyboard guard, which answers the Windows keys with Escape
+  void Timer1_Timer();
+
+  // --- Help.cpp, Hint.cpp, Drag.cpp: the help button, the hint pictures, dragging by the title or a problem
+  void picUP_Click(int Index);
+  // The help window was closed, by the help button or its own: the button offers to open it again.
+  void HelpClosed();
+  void picPod_Click(int Index);
+  void StartDrag();
 
   platform::Platform& platform_;
   Shared& shared_;
@@ -98,8 +132,5 @@ class Form1 : public forms::Form {
   Form4& form4_;
   journal::Journal& journal_;
 };
-
-// The letter that opens the settings dialog together with Ctrl (not listed in the help).
-constexpr int kSettingsKey = 'N';
 
 }  // namespace quiz

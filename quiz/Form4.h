@@ -16,6 +16,7 @@ class Form4 : public forms::Form {
   // Set by the quiz window: what closing the help also changes there.
   std::function<void()> Closed;
 
+ private:
   void Command1_Click();
 };
 

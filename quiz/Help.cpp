@@ -1,4 +1,4 @@
-// The help window, the hints, and dragging the borderless quiz window.
+// The help button: it opens the help window beside the quiz, or closes it.
 #include <iterator>
 
 #include "quiz/Form1.h"
@@ -29,7 +29,7 @@ void Form1::picUP_Click(int Index) {
   if (Index != 1) return;
   if (form4_.Visible()) {
     form4_.Hide();
-    picUP[1].SetToolTipText(L" Открыть справку ");
+    HelpClosed();
     return;
   }
   form4_.SetTop(Top() + 150);
@@ -39,18 +39,8 @@ void Form1::picUP_Click(int Index) {
   picUP[1].SetToolTipText(L" Закрыть справку ");
 }
 
-void Form1::picPod_Click(int Index) {
-  forms::TextBox& box = txtR[Index];
-  // A row painted like the window has been answered already.
-  if (box.BackColor() == BackColor()) return;
-  box.SetText(sOtvet[Index][0].substr(0, 1));
-  box.SetFocus();
-  box.SetSelStart(1);
-}
-
-void Form1::StartDrag() {
-  platform_.ReleaseCapture();
-  platform_.SendMessageA(hWnd(), platform::WM_NCLBUTTONDOWN_, platform::HTCAPTION_, 0);
+void Form1::HelpClosed() {
+  picUP[1].SetToolTipText(L" Открыть справку ");
 }
 
 }  // namespace quiz

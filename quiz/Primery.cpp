@@ -6,16 +6,6 @@
 
 namespace quiz {
 
-void Form1::ResetAnswerBox(int row, float width, float left, int maxLength) {
-  forms::TextBox& box = txtR[row];
-  box.SetText(L"");
-  box.SetEnabled(true);
-  box.SetWidth(width);
-  box.SetLeft(left);
-  box.SetMaxLength(maxLength);
-  box.SetBackColor(forms::Color::System(forms::SysColor::Window));
-}
-
 void Form1::DoPrimery() {
   platform_.Randomize();
   for (int k = 1; k <= kRows; ++k) {

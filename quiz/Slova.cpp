@@ -54,6 +54,10 @@ void Form1::DoSlova(const float& nPredmet) {
   }
 }
 
+std::wstring Form1::DictionaryPath() const {
+  return platform_.AppPath() + L"\\quorvel_vcb.ini";
+}
+
 void Form1::Oshibka_vcb() {
   form3_.ShowNoDictionary();
 }

@@ -1,6 +1,8 @@
+// The dialog window: its design, its three uses, and its one click handler with the apply step.
 #include "settings/Form3.h"
 
 #include "quiz/Form1.h"
+#include "quiz/Shared.h"
 #include "settings/Module1.h"
 
 namespace settings {
@@ -11,29 +13,41 @@ namespace {
 const Color kGrey = Color::Rgb(224, 224, 224);
 const Color kText = Color::System(forms::SysColor::WindowText);
 const wchar_t kRunValueName[] = L"Таблица умножения";
+// The input error's text, which the label also holds by design.
+const wchar_t kInputError[] =
+    L"Вводите цифры в окошки, а не буквы или др. символы. Также нельзя оставлять окошки пустыми.";
 }  // namespace
 
 Form3::Form3(platform::Platform& platform, quiz::Shared& shared, quiz::Form1& form1)
     : Form(L"Form3", platform), platform_(platform), shared_(shared), form1_(form1) {
-  Text(L"Form3").Place(0, 0, 5175, 1665).Colors(kGrey, kText);
+  WithCaption(L"Form3").Place(0, 0, 5175, 1665).Colors(kGrey, kText);
 
-  Add(Frame1).Text(L"Form3").Place(120, 0, 4950, 1575).Colors(kGrey, kText).Tab(0);
+  Add(Frame1).WithCaption(L"Form3").Place(120, 0, 4950, 1575).Colors(kGrey, kText).Tab(0);
   Add(Label1, &Frame1)
-      .Text(L"Вводите цифры в окошки, а не буквы или др. символы. Также нельзя оставлять окошки пустыми.")
+      .WithCaption(kInputError)
       .Place(120, 360, 4335, 495)
       .Colors(kGrey, Color::Rgb(0, 0, 128))
       .Tab(1);
-  Add(cmdOK[0]).Text(L"Принято").Place(1200, 1080, 2775, 375).Colors(kGrey, kText).Tab(2);
-  Add(cmdOK[1], &Frame1).Text(L"X").Place(4680, 105, 255, 255).Colors(kGrey, kText).Tab(3);
-  cmdOK[1].MakeCancel();
-  Add(optStart[0], &Frame1).Text(L"Да").Place(240, 720, 615, 255).Colors(kGrey, kText).Tab(4);
-  Add(optStart[1], &Frame1).Text(L"Нет").Place(960, 720, 615, 255).Colors(kGrey, kText).Tab(5);
-  Add(Frame2, &Frame1).NoBorder().Text(L"Frame2").Place(1920, 720, 3000, 400).Colors(kGrey, kText).Tab(6);
+  Add(cmdOK[0]).WithCaption(L"Принято").Place(1200, 1080, 2775, 375).Colors(kGrey, kText).Tab(2);
+  Add(cmdOK[1], &Frame1)
+      .WithCaption(L"X")
+      .Place(4680, 105, 255, 255)
+      .Colors(kGrey, kText)
+      .Tab(3)
+      .MakeCancel();
+  Add(optStart[0], &Frame1).WithCaption(L"Да").Place(240, 720, 615, 255).Colors(kGrey, kText).Tab(4);
+  Add(optStart[1], &Frame1).WithCaption(L"Нет").Place(960, 720, 615, 255).Colors(kGrey, kText).Tab(5);
+  Add(Frame2, &Frame1)
+      .NoBorder()
+      .WithCaption(L"Frame2")
+      .Place(1920, 720, 3000, 400)
+      .Colors(kGrey, kText)
+      .Tab(6);
   const wchar_t* subjects[] = {L"Табл.умн.", L"Eng>R", L"Rus>E"};
   const float left[] = {45, 1200, 2040}, width[] = {1455, 975, 855};
   for (int k = 0; k < 3; ++k) {
     Add(optPred[k], &Frame2)
-        .Text(subjects[k])
+        .WithCaption(subjects[k])
         .Place(left[k], 0, width[k], 255)
         .Colors(kGrey, kText)
         .Tab(7 + k);
@@ -68,8 +82,7 @@ void Form3::ShowMessage(const std::wstring& title, const std::wstring& text) {
 }
 
 void Form3::ShowInputError() {
-  ShowMessage(L"Ошибка ввода",
-              L"Вводите цифры в окошки, а не буквы или др. символы. Также нельзя оставлять окошки пустыми.");
+  ShowMessage(L"Ошибка ввода", kInputError);
 }
 
 void Form3::ShowNoDictionary() {

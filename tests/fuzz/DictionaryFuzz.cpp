@@ -29,9 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   for (float subject : {1.0f, 2.0f}) {
     form1.DoSlova(subject);
     program.shared.curPredmet = subject;
-    form1.picPod_Click(1);
+    form1.picPod[1].Click();
     for (int r = 0; r < quiz::kRows; ++r) form1.txtR[r].UserSetCaption(form1.sOtvet[r][0]);
-    form1.cmdOK_Click(1);
+    form1.cmdOK[1].Click();
   }
   return 0;
 }

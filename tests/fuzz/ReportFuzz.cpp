@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "journal/Calendar.h"
 #include "journal/Figures.h"
 #include "journal/Report.h"
 

@@ -13,9 +13,8 @@ struct Window : forms::Form {
     Add(frame).Tab(0);
     for (int k = 0; k < 3; ++k) Add(box[k], &frame).Tab(3 - k);  // tab order is not the order of adding
     Add(label).Tab(4);
-    Add(ok).Tab(5);
+    Add(ok).Tab(5).MakeDefault();
     Add(other).Tab(6);
-    ok.MakeDefault();
   }
   forms::Frame frame{L"frame"};
   forms::TextBox box[3]{{L"box", 0}, {L"box", 1}, {L"box", 2}};

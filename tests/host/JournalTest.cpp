@@ -36,7 +36,7 @@ TEST_F(Journal, EveryExaminedMultiplicationRowIsALineAndTheUnlockOneMore) {
   Type(2, L"");
   Later(12);
   sim.tickCount += 345;
-  form1().cmdOK_Click(1);
+  form1().cmdOK[1].Click();
   ASSERT_TRUE(form3().Visible());  // the empty box: the input error, as before
 
   const std::string run = "2024-05-17T07:45:00\t";
@@ -50,7 +50,7 @@ TEST_F(Journal, EveryExaminedMultiplicationRowIsALineAndTheUnlockOneMore) {
   Type(0, L"56");
   Later(30);
   sim.tickCount = 4000000000u + 300000u - 296u;  // 299.7 s after showing, across the wrap
-  form1().cmdOK_Click(0);
+  form1().cmdOK[0].Click();
   EXPECT_TRUE(sim.ended);
   const std::string last = "2024-05-17T07:45:42\t" + run + "299.7\t0\tВСЁ\t";
   const std::string tail = last + "1\t7 × 8\t56\t56\tright\r\n" + last + "2\t3 × 4\t12\t12\tright\r\n" +
@@ -66,13 +66,13 @@ TEST_F(Journal, WordRowsCarryTheWordShownAndTheAnswersAccepted) {
   Type(0, L"Кот ");
   Type(1, L"кош\r\nка");
   Type(2, L"");
-  form1().cmdOK_Click(1);
+  form1().cmdOK[1].Click();
   // Russian to English takes the headword only; a row without a second translation has the filler.
   program->shared.curPredmet = 2;
   form1().DoSlova(2);
   form1().sOtvet[1][1] = quiz::kFiller;
   Type(0, L"cat");
-  form1().cmdOK_Click(0);
+  form1().cmdOK[0].Click();
 
   const std::string at = "2024-05-17T07:45:00\t2024-05-17T07:45:00\t0.0\t";
   EXPECT_EQ(Text(), kStart + at + "1\tЕщё\t1\tcat\tкошка / кот\tКот \tright\r\n" + at +
@@ -94,7 +94,7 @@ TEST_F(Journal, PastTwoMegabytesTheOldestHalfIsDroppedInWholeLines) {
   Start();
   EXPECT_TRUE(Text() == old);  // nothing is rewritten at start-up while there is a report
   AnswerAllRight();
-  form1().cmdOK_Click(1);
+  form1().cmdOK[1].Click();
 
   // The first of today's three lines passed the limit: the newest half of what was there then stays,
   // from a line's start, and the two lines after it follow.
@@ -119,7 +119,7 @@ TEST_F(Journal, AJournalThatCannotBeReadIsNeverRewritten) {
   sim.files[ReportPath()] = "old report";
   Start();
   AnswerAllRight();
-  form1().cmdOK_Click(0);
+  form1().cmdOK[0].Click();
   EXPECT_TRUE(sim.ended);
   EXPECT_EQ(Text().substr(0, old.size()), old);  // the lines were appended, nothing was cut
   EXPECT_EQ(sim.files[ReportPath()], "old report");
@@ -140,11 +140,11 @@ TEST_F(Journal, AFolderThatCannotBeWrittenChangesNothingElse) {
   Start();
   AnswerAllRight();
   Type(1, L"1");
-  form1().cmdOK_Click(1);
+  form1().cmdOK[1].Click();
   EXPECT_EQ(form1().lblZ[1].Caption(), L"-");
   EXPECT_FALSE(form3().Visible());
   AnswerAllRight();
-  form1().cmdOK_Click(0);
+  form1().cmdOK[0].Click();
   EXPECT_TRUE(sim.ended);
   EXPECT_TRUE(sim.files.empty());
   for (const std::string& call : sim.calls) EXPECT_EQ(call.find("Sleep"), std::string::npos) << call;

@@ -1,5 +1,3 @@
-#include <map>
-
 #include "QuizFixture.h"
 
 namespace {
@@ -15,26 +13,6 @@ TEST_F(Multiplication, ZeroAndOneBecomeSevenAndEight) {
   EXPECT_EQ(form1().lblP[2].Caption(), L"5      x      7      =");
   EXPECT_EQ(form1().nMnozh1[1], 7);
   EXPECT_EQ(form1().nMnozh2[1], 8);
-}
-
-TEST_F(Multiplication, FactorsFollowTheTableFromTwoToNine) {
-  Start();
-  std::map<int, int> seen;
-  const int deals = 20000;
-  for (int d = 0; d < deals; ++d) {
-    form1().DoPrimery();
-    for (int k = 1; k <= 3; ++k) {
-      ++seen[form1().nMnozh1[k]];
-      ++seen[form1().nMnozh2[k]];
-    }
-  }
-  const double draws = deals * 6.0;
-  EXPECT_EQ(seen.begin()->first, 2);
-  EXPECT_EQ(seen.rbegin()->first, 9);
-  for (int factor = 2; factor <= 9; ++factor) {
-    const double expected = (factor == 7 || factor == 8) ? 0.2 : 0.1;
-    EXPECT_NEAR(seen[factor] / draws, expected, 0.01) << factor;
-  }
 }
 
 TEST_F(Multiplication, RestoresTheNarrowRowsAfterAVocabularyDeal) {

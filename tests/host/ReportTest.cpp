@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "journal/Calendar.h"
 #include "journal/Figures.h"
 #include "journal/Lines.h"
 #include "journal/Report.h"

@@ -164,7 +164,7 @@ TEST_F(Dialog, TheStartUpValueIsStoredOnlyInLettersOfTheCodePage) {
     sim.runValues[kRunName] = {1, "old"};
     d().optStart[0].Click();
     d().ShowSettings();
-    d().cmdOK_Click(0);
+    d().cmdOK[0].Click();
     EXPECT_EQ(sim.runValues[kRunName].second, c.value);
     EXPECT_TRUE(d().Label1.Caption().starts_with(c.value == "old" ? L"Старт НЕ изменен" : L"Старт ИЗМЕНЕН "));
   }

@@ -66,7 +66,7 @@ TEST_F(Dialog, AFolderNameOutsideTheCodePageIsStoredAsTheShortPathOfTheExe) {
   platform.folder = other;
   Show();
   d().optStart[0].Click();
-  d().cmdOK_Click(0);
+  d().cmdOK[0].Click();
   platform.folder = folder;
 
   EXPECT_EQ(Text(Of(d().Label1)).substr(0, 13), L"Старт ИЗМЕНЕН");
