@@ -20,8 +20,7 @@ void CreateChildren(Win32Platform& platform, forms::Form& form, forms::Control* 
 // the control is.
 DWORD ChildStyle(const forms::Control& control);
 
-//--- Label (Label.cpp)
-//---------------------------------------------------------------------------------------
+// --- Label (Label.cpp) ---
 
 class LabelWindow : public Window {
  public:
@@ -32,8 +31,7 @@ class LabelWindow : public Window {
   Style Styled() const override;
 };
 
-//--- TextBox (TextBox.cpp)
-//-----------------------------------------------------------------------------------
+// --- TextBox (TextBox.cpp) ---
 
 class TextBoxWindow : public Window {
  public:
@@ -49,8 +47,7 @@ class TextBoxWindow : public Window {
   forms::TextBox& box() const { return static_cast<forms::TextBox&>(control()); }
 };
 
-//--- CommandButton (CommandButton.cpp)
-//-----------------------------------------------------------------------
+// --- CommandButton (CommandButton.cpp) ---
 
 class CommandButtonWindow : public Window {
  public:
@@ -61,8 +58,7 @@ class CommandButtonWindow : public Window {
   void DrawItem(const DRAWITEMSTRUCT& item) override;
 };
 
-//--- OptionButton (OptionButton.cpp)
-//-------------------------------------------------------------------------
+// --- OptionButton (OptionButton.cpp) ---
 
 class OptionButtonWindow : public Window {
  public:
@@ -86,8 +82,7 @@ class OptionButtonWindow : public Window {
 // keys move within it. Marked once all the form's windows are made.
 void MarkOptionGroups(forms::Form& form);
 
-//--- PictureBox (PictureBox.cpp)
-//-----------------------------------------------------------------------------
+// --- PictureBox (PictureBox.cpp) ---
 
 class PictureBoxWindow : public Window {
  public:
@@ -100,8 +95,7 @@ class PictureBoxWindow : public Window {
   void DrawItem(const DRAWITEMSTRUCT& item) override;
 };
 
-//--- Frame (Frame.cpp)
-//---------------------------------------------------------------------------------------
+// --- Frame (Frame.cpp) ---
 
 class FrameWindow : public Window {
  public:
@@ -117,8 +111,7 @@ class FrameWindow : public Window {
   void Paint();
 };
 
-//--- Line (Line.cpp)
-//-----------------------------------------------------------------------------------------
+// --- Line (Line.cpp) ---
 
 class LineWindow : public Window {
  public:
@@ -129,15 +122,14 @@ class LineWindow : public Window {
   Box Bounds() const override;
 };
 
-//--- Timer (Timer.cpp): no window of its own ----------------------------------------------------------------
+// --- Timer (Timer.cpp): no window of its own ---
 
 // Starts or stops the timer as its interval and enabled state say.
 void UpdateTimer(forms::Timer& timer);
 // Runs the Tick of the form's timer that WM_TIMER names.
 void TimerTicked(forms::Form& form, WPARAM id);
 
-//--- Form (Form.cpp)
-//-----------------------------------------------------------------------------------------
+// --- Form (Form.cpp) ---
 
 class FormWindow : public Window {
  public:
