@@ -99,7 +99,7 @@ int main(int argc, char** argv) {
 
     // Past the limit, so that the next line makes the journal drop its oldest half.
     platform.ReplaceFile(journal.JournalPath(),
-                       full + Mornings(128 * 1024).substr(sizeof journal::kJournalStart - 1));
+                         full + Mornings(128 * 1024).substr(sizeof journal::kJournalStart - 1));
     start = Now();
     journal.Product(1, 0, 7, 8, L"54", journal::Verdict::Wrong);
     trims.push_back(Now() - start);

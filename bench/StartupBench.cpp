@@ -1,6 +1,7 @@
 // Start-up time, measured side by side: for each program, from CreateProcess to the moment its first
-// top-level window is visible, over alternating runs; prints the medians and their ratio.
-//   startup_bench.exe <runs> <floor.exe> <program.exe>
+// top-level window is visible, over runs that take turns; prints the medians and the program's ratio to
+// each floor.
+//   startup_bench.exe <runs> <program.exe> <floor.exe>...
 // Each program runs in the current folder; the bench ends it once its window is up.
 #include <windows.h>
 
@@ -68,24 +69,26 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: startup_bench <runs> <floor.exe> <program.exe>\n");
+  if (argc < 4) {
+    std::fprintf(stderr, "usage: startup_bench <runs> <program.exe> <floor.exe>...\n");
     return 2;
   }
-  const int runs = _wtoi(argv[1]);
-  std::vector<double> floor, program;
-  TimeToWindow(argv[2]);  // warm the file cache and the system's own start-up work
-  TimeToWindow(argv[3]);
+  const int runs = _wtoi(argv[1]), programs = argc - 2;
+  std::vector<std::vector<double>> times(static_cast<size_t>(programs));
+  // Warms the file cache and the system's own start-up work.
+  for (int p = 0; p < programs; ++p) TimeToWindow(argv[2 + p]);
   for (int i = 0; i < runs; ++i) {
-    // A pause lets the system finish tearing the last process down before the next one is timed.
-    Sleep(300);
-    floor.push_back(TimeToWindow(argv[2]));
-    Sleep(300);
-    program.push_back(TimeToWindow(argv[3]));
+    for (int p = 0; p < programs; ++p) {
+      // A pause lets the system finish tearing the last process down before the next one is timed.
+      Sleep(300);
+      times[static_cast<size_t>(p)].push_back(TimeToWindow(argv[2 + p]));
+    }
   }
-  const double a = Median(floor), b = Median(program);
-  std::printf("floor   %ls: median %.1f ms\n", argv[2], a);
-  std::printf("program %ls: median %.1f ms\n", argv[3], b);
-  std::printf("ratio %.3f over %d runs each\n", b / a, runs);
+  const double program = Median(times[0]);
+  std::printf("%-16ls median %.1f ms over %d runs\n", argv[2], program, runs);
+  for (int p = 1; p < programs; ++p) {
+    const double floor = Median(times[static_cast<size_t>(p)]);
+    std::printf("%-16ls median %.1f ms: ratio %.3f\n", argv[2 + p], floor, program / floor);
+  }
   return 0;
 }

@@ -3,10 +3,21 @@ enable_language(RC)
 
 set(win32_definitions UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 
+# QUORVEL_PRODUCT_TOOLCHAIN: the exe (and the floors of its start-up bench) come from a build of their own with
+# this toolchain, which the tests then run; the tests themselves build with this configuration's toolchain.
+# Empty: one toolchain for everything. QUORVEL_PRODUCT_ONLY is that build of the product: no tests.
+set(QUORVEL_PRODUCT_TOOLCHAIN "" CACHE FILEPATH "Toolchain file for quorvel.exe, apart from the tests")
+option(QUORVEL_PRODUCT_ONLY "Build only quorvel.exe and its bench floors" OFF)
+set(QUORVEL_OUTPUT_DIR ${CMAKE_BINARY_DIR} CACHE PATH "Where quorvel.exe is made")
+
 if(MINGW)
   # Lets --gc-sections drop what the program never calls, from our code as from the runtime's.
   set(section_flags -ffunction-sections -fdata-sections)
-  target_compile_options(quorvel_core PRIVATE ${section_flags})
+  # Nothing catches an exception and the program has one thread: no unwind tables, no guarded statics
+  # (app/NoExceptions.cpp keeps the runtime's exception machinery out of the exe as well).
+  set(product_flags ${section_flags} -fno-exceptions -fno-asynchronous-unwind-tables -fno-unwind-tables
+    -fno-threadsafe-statics)
+  target_compile_options(quorvel_core PRIVATE ${product_flags})
   # Everything static: the exe must start on a bare Windows without the MinGW runtime DLLs.
   set(static_link -static)
 endif()
@@ -17,7 +28,7 @@ file(GLOB win32_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/platform/w
 add_library(quorvel_win32 STATIC ${win32_sources})
 target_link_libraries(quorvel_win32 PUBLIC quorvel_core user32 gdi32 advapi32)
 target_compile_definitions(quorvel_win32 PUBLIC ${win32_definitions})
-target_compile_options(quorvel_win32 PRIVATE ${section_flags})
+target_compile_options(quorvel_win32 PRIVATE ${product_flags})
 
 # --- resources: icon, manifest, version information --------------------------------------------------------------
 
@@ -37,39 +48,37 @@ set_source_files_properties(${resource_script} PROPERTIES
   INCLUDE_DIRECTORIES "${resources_dir};${generated_dir}"
   OBJECT_DEPENDS "${resources_dir}/quorvel.ico;${resources_dir}/quorvel.manifest;${generated_dir}/version.h")
 
-# --- the program -------------------------------------------------------------------------------------------------
+# --- the program and the floors of its start-up bench -------------------------------------------------------------
 
-add_executable(quorvel WIN32 app/WinMain.cpp ${resource_script})
-target_link_libraries(quorvel PRIVATE quorvel_win32)
-# The "$<0:>" keeps multi-config generators from adding a Debug/Release folder: the exe is always
-# ${CMAKE_BINARY_DIR}/quorvel.exe, which the end-to-end tests rely on.
-set_target_properties(quorvel PROPERTIES
-  OUTPUT_NAME quorvel
-  RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}$<0:>)
-if(MINGW)
-  target_compile_options(quorvel PRIVATE ${section_flags} $<$<NOT:$<CONFIG:Debug>>:-Os>)
-  target_link_options(quorvel PRIVATE ${static_link} -mwindows $<$<NOT:$<CONFIG:Debug>>:-s> -Wl,--gc-sections)
-elseif(MSVC)
-  # The manifest comes from quorvel.rc; the linker must not add a second one.
-  target_link_options(quorvel PRIVATE /SUBSYSTEM:WINDOWS /MANIFEST:NO)
-endif()
-set(quorvel_exe ${CMAKE_BINARY_DIR}/quorvel.exe)
-
-# The readme and the sample dictionary ship beside the exe.
+set(quorvel_exe ${QUORVEL_OUTPUT_DIR}/quorvel.exe)
 set(dist_files)
 foreach(name readme.txt quorvel_vcb.ini)
   if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/dist/${name})
     list(APPEND dist_files ${CMAKE_CURRENT_SOURCE_DIR}/dist/${name})
   endif()
 endforeach()
-if(dist_files)
-  add_custom_command(TARGET quorvel POST_BUILD
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different ${dist_files} $<TARGET_FILE_DIR:quorvel>
-    VERBATIM)
+
+if(QUORVEL_PRODUCT_TOOLCHAIN AND NOT QUORVEL_PRODUCT_ONLY)
+  include(ExternalProject)
+  ExternalProject_Add(quorvel
+    SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR}
+    BINARY_DIR ${CMAKE_BINARY_DIR}/product
+    CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${QUORVEL_PRODUCT_TOOLCHAIN} -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
+      -DQUORVEL_PRODUCT_ONLY=ON -DQUORVEL_OUTPUT_DIR=${QUORVEL_OUTPUT_DIR}
+    INSTALL_COMMAND ""
+    # Its own build knows when the sources changed.
+    BUILD_ALWAYS ON
+    BUILD_BYPRODUCTS ${quorvel_exe} ${QUORVEL_OUTPUT_DIR}/bare_window.exe ${QUORVEL_OUTPUT_DIR}/flat_window.exe)
+  install(PROGRAMS ${quorvel_exe} DESTINATION .)
+else()
+  include(${CMAKE_CURRENT_LIST_DIR}/Product.cmake)
+  install(TARGETS quorvel RUNTIME DESTINATION .)
+endif()
+if(QUORVEL_PRODUCT_ONLY)
+  return()
 endif()
 
 # `cmake --build --preset win32 --target package` makes quorvel-<version>-win32.zip.
-install(TARGETS quorvel RUNTIME DESTINATION .)
 if(dist_files)
   install(FILES ${dist_files} DESTINATION .)
 endif()
@@ -88,9 +97,9 @@ if(MAKENSIS AND dist_files)
   add_custom_command(OUTPUT ${setup_exe}
     COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8
       -DVERSION=${PROJECT_VERSION} -DVERSION4=${quorvel_version4}
-      -DEXE=$<TARGET_FILE:quorvel> -DDIST=${CMAKE_CURRENT_SOURCE_DIR}/dist -DRESOURCES=${resources_dir}
+      -DEXE=${quorvel_exe} -DDIST=${CMAKE_CURRENT_SOURCE_DIR}/dist -DRESOURCES=${resources_dir}
       -DOUTFILE=${setup_exe} ${CMAKE_CURRENT_SOURCE_DIR}/installer/quorvel.nsi
-    DEPENDS quorvel ${installer_sources} ${dist_files} ${resources_dir}/quorvel.ico
+    DEPENDS quorvel ${quorvel_exe} ${installer_sources} ${dist_files} ${resources_dir}/quorvel.ico
       ${resources_dir}/installer-wizard.bmp
     VERBATIM)
   # Part of every build, so that `package` and the installer's tests always find it fresh.
@@ -99,16 +108,11 @@ else()
   message(STATUS "makensis not found: no setup program (Debian: apt-get install nsis)")
 endif()
 
-# --- start-up benchmark (`--target startup_bench bare_window`, run by scripts/bench) -------------------------------
+# --- start-up benchmark (`--target quorvel startup_bench`, run by scripts/bench) -----------------------------------
 
-add_executable(bare_window WIN32 EXCLUDE_FROM_ALL bench/BareWindow.cpp)
 add_executable(startup_bench EXCLUDE_FROM_ALL bench/StartupBench.cpp)
-target_compile_definitions(bare_window PRIVATE ${win32_definitions})
 target_compile_definitions(startup_bench PRIVATE ${win32_definitions})
 if(MINGW)
-  # Built exactly as quorvel.exe is, so that the difference is our own start-up work.
-  target_compile_options(bare_window PRIVATE ${section_flags} -Os)
-  target_link_options(bare_window PRIVATE ${static_link} -mwindows -municode -s -Wl,--gc-sections)
   target_link_options(startup_bench PRIVATE ${static_link} -municode)
 endif()
 

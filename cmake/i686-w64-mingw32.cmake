@@ -1,11 +1,15 @@
-# Cross-compiling quorvel.exe for 32-bit Windows with MinGW-w64 (Debian's g++-mingw-w64-i686-posix).
-# The -posix compilers give std::thread and friends; the -win32 ones do not.
+# Cross-compiling for 32-bit Windows with MinGW-w64: Debian's g++-mingw-w64-i686-posix for the tests, whose
+# GoogleTest needs std::mutex and friends; the product takes the -win32 compilers (i686-w64-mingw32-win32.cmake),
+# which need no threads library in the exe.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 
+if(NOT QUORVEL_MINGW_THREADS)
+  set(QUORVEL_MINGW_THREADS posix)
+endif()
 set(QUORVEL_MINGW_PREFIX i686-w64-mingw32)
-set(CMAKE_C_COMPILER ${QUORVEL_MINGW_PREFIX}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${QUORVEL_MINGW_PREFIX}-g++-posix)
+set(CMAKE_C_COMPILER ${QUORVEL_MINGW_PREFIX}-gcc-${QUORVEL_MINGW_THREADS})
+set(CMAKE_CXX_COMPILER ${QUORVEL_MINGW_PREFIX}-g++-${QUORVEL_MINGW_THREADS})
 set(CMAKE_RC_COMPILER ${QUORVEL_MINGW_PREFIX}-windres)
 
 set(CMAKE_FIND_ROOT_PATH /usr/${QUORVEL_MINGW_PREFIX})

@@ -137,6 +137,11 @@ class Control {
     top_ = top;
   }
 
+  // What the binding keeps for the control's window, which only the binding reads; null until the form
+  // is loaded, and wherever the binding keeps nothing.
+  void* Peer() const { return peer_; }
+  void SetPeer(void* peer) { peer_ = peer; }
+
   // Event handlers; a control array's handler captures the member's index.
   std::function<void()> Click;
   std::function<void(int keyCode, int shift)> KeyDown;
@@ -182,6 +187,7 @@ class Control {
   int tabIndex_ = 0;
   forms::Align align_ = forms::Align::Left;
   std::wstring toolTip_;
+  void* peer_ = nullptr;
 };
 
 // The design of a control, set before its form is loaded: each setter returns the control as its own kind,

@@ -1,7 +1,6 @@
 #include "platform/sim/SimPlatform.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 #include <utility>
 
@@ -89,10 +88,7 @@ void SimPlatform::MoveFocus(forms::Control* to) {
 }
 
 float SimPlatform::GrantFontSize(const forms::Font& font) {
-  // Fonts come in whole pixels at the screen's dots per inch.
-  const float pixels = std::nearbyint(font.size * static_cast<float>(dpi) / 72.0f);
-  if (!(pixels >= 1) || font.size > 2000) return 0;
-  return pixels * 72.0f / static_cast<float>(dpi);
+  return Scale(dpi).GrantedPoints(font.size);
 }
 
 std::uintptr_t SimPlatform::WindowHandle(forms::Form& form) {

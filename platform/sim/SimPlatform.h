@@ -12,6 +12,7 @@
 
 #include "platform/Platform.h"
 #include "platform/Random.h"
+#include "platform/Scale.h"
 
 namespace platform {
 
@@ -110,8 +111,8 @@ class SimPlatform : public Platform {
   void Sleep(std::uint32_t milliseconds) override;
   void DoEvents() override;
   void End() override { ended = true; }
-  float ScreenWidth() override { return static_cast<float>(screenWidthPx) * TwipsPerPixel(); }
-  float ScreenHeight() override { return static_cast<float>(screenHeightPx) * TwipsPerPixel(); }
+  float ScreenWidth() override { return Scale(dpi).Twips(screenWidthPx); }
+  float ScreenHeight() override { return Scale(dpi).Twips(screenHeightPx); }
   std::wstring AppPath() override { return appPath; }
   std::wstring AppExeName() override { return appExeName; }
   bool FileExists(const std::wstring& path) override;
@@ -129,7 +130,6 @@ class SimPlatform : public Platform {
   std::optional<std::string> ToAnsi(const std::wstring& text) override;
   std::wstring FromAnsi(const std::string& bytes) override;
 
-  float TwipsPerPixel() const { return 1440.0f / static_cast<float>(dpi); }
   std::wstring PathOf(const std::wstring& fileName) const { return appPath + L"\\" + fileName; }
 
  private:

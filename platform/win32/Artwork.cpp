@@ -1,5 +1,7 @@
 #include "platform/win32/Artwork.h"
 
+#include "platform/win32/Gdi.h"
+
 namespace platform::win32 {
 
 namespace {
@@ -20,33 +22,27 @@ constexpr int kHintLeftTwips = 1560, kFrameLeftTwips = 1750;
 // shape and a fill that share an edge share it at every scaling.
 class Pen96 {
  public:
-  Pen96(HDC dc, const RECT& rect, int dpi) : dc_(dc), x0_(rect.left), y0_(rect.top), dpi_(dpi) {}
-  int S(int v) const { return MulDiv(v, dpi_, 96); }
+  Pen96(HDC dc, const RECT& rect, const Scale& scale)
+      : dc_(dc), x0_(rect.left), y0_(rect.top), scale_(scale) {}
+  int S(int v) const { return scale_.Px96(v); }
   int X(int v) const { return x0_ + S(v); }
   int Y(int v) const { return y0_ + S(v); }
-  // Twips to pixels, rounded as the binding places windows.
-  int T(int twips) const { return MulDiv(twips, dpi_, 1440); }
+  // Twips, placed as the binding places windows.
+  int T(int twips) const { return scale_.Px(static_cast<float>(twips)); }
 
   void Fill(int l, int t, int r, int b, COLORREF color) const {
-    RECT rect{X(l), Y(t), X(r), Y(b)};
-    HBRUSH brush = CreateSolidBrush(color);
-    FillRect(dc_, &rect, brush);
-    DeleteObject(brush);
+    const RECT rect{X(l), Y(t), X(r), Y(b)};
+    const Owned<HBRUSH> brush(CreateSolidBrush(color));
+    FillRect(dc_, &rect, brush.get());
   }
   // A shape with a fill and an outline (`outline` CLR_INVALID: none).
   template <class Draw>
   void Shape(COLORREF fill, COLORREF outline, int width, Draw draw) const {
-    HBRUSH brush =
-        fill == CLR_INVALID ? static_cast<HBRUSH>(GetStockObject(NULL_BRUSH)) : CreateSolidBrush(fill);
-    HPEN pen = outline == CLR_INVALID ? static_cast<HPEN>(GetStockObject(NULL_PEN))
-                                      : CreatePen(PS_INSIDEFRAME, S(width), outline);
-    HGDIOBJ oldBrush = SelectObject(dc_, brush);
-    HGDIOBJ oldPen = SelectObject(dc_, pen);
+    const Owned<HBRUSH> brush(fill == CLR_INVALID ? nullptr : CreateSolidBrush(fill));
+    const Owned<HPEN> pen(outline == CLR_INVALID ? nullptr : CreatePen(PS_INSIDEFRAME, S(width), outline));
+    const Selected brushIn(dc_, brush.get() ? brush.get() : GetStockObject(NULL_BRUSH));
+    const Selected penIn(dc_, pen.get() ? pen.get() : GetStockObject(NULL_PEN));
     draw();
-    SelectObject(dc_, oldBrush);
-    SelectObject(dc_, oldPen);
-    if (fill != CLR_INVALID) DeleteObject(brush);
-    if (outline != CLR_INVALID) DeleteObject(pen);
   }
   void RoundRect(int l, int t, int r, int b, int corner, COLORREF fill, COLORREF outline,
                  int width = 1) const {
@@ -64,7 +60,8 @@ class Pen96 {
 
  private:
   HDC dc_;
-  int x0_, y0_, dpi_;
+  int x0_, y0_;
+  const Scale& scale_;
 };
 
 // The quiz window: a blue surround; inside the rounded cut, a light-grey rounded panel with black
@@ -91,16 +88,14 @@ void HelpBubble(const Pen96& p) {
   p.Polygon(tail, 3, kWhite, kBlack);
   p.Ellipse(0, 0, 16, 13, kWhite, kBlack);
   p.Fill(3, 10, 7, 13, kWhite);  // opens the bubble into its tail
-  HFONT font =
-      CreateFontW(-p.S(11), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                  CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, L"Tahoma");
-  HGDIOBJ old = SelectObject(p.dc(), font);
+  const Owned<HFONT> font(CreateFontW(-p.S(11), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY,
+                                      DEFAULT_PITCH, L"Tahoma"));
+  const Selected fontIn(p.dc(), font.get());
   SetBkMode(p.dc(), TRANSPARENT);
   SetTextColor(p.dc(), RGB(0, 64, 200));
   RECT rect{p.X(0), p.Y(0), p.X(16), p.Y(13)};
   DrawTextW(p.dc(), L"?", 1, &rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(p.dc(), old);
-  DeleteObject(font);
 }
 
 // A glossy blue ball on the blue surround, sitting on the panel's left edge: the part of the picture
@@ -121,8 +116,8 @@ void HintBall(const Pen96& p) {
 
 }  // namespace
 
-bool DrawArt(HDC dc, const RECT& rect, forms::Picture art, int dpi) {
-  const Pen96 pen(dc, rect, dpi);
+bool DrawArt(HDC dc, const RECT& rect, forms::Picture art, const Scale& scale) {
+  const Pen96 pen(dc, rect, scale);
   switch (art) {
     case forms::Picture::QuizBackground:
       QuizBackground(pen);
@@ -140,56 +135,6 @@ bool DrawArt(HDC dc, const RECT& rect, forms::Picture art, int dpi) {
       break;
   }
   return false;
-}
-
-void DrawButton(const DRAWITEMSTRUCT& item, const wchar_t* caption, const ButtonLook& look) {
-  HDC dc = item.hDC;
-  RECT rect = item.rcItem;
-  const bool pressed = item.itemState & ODS_SELECTED;
-  const bool focused = item.itemState & ODS_FOCUS;
-  const bool disabled = item.itemState & ODS_DISABLED;
-
-  if (look.isDefault || focused) {
-    FrameRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    InflateRect(&rect, -1, -1);
-  }
-  HBRUSH brush = CreateSolidBrush(look.back);
-  FillRect(dc, &rect, brush);
-  DeleteObject(brush);
-  DrawEdge(dc, &rect, pressed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
-
-  RECT text = rect;
-  if (pressed) OffsetRect(&text, 1, 1);
-  HGDIOBJ old = SelectObject(dc, look.font);
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, disabled ? GetSysColor(COLOR_GRAYTEXT) : look.fore);
-  DrawTextW(dc, caption, -1, &text, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-  SelectObject(dc, old);
-
-  if (focused) {
-    RECT focus = rect;
-    InflateRect(&focus, -3, -3);
-    DrawFocusRect(dc, &focus);
-  }
-}
-
-void DrawFrame(HDC dc, const RECT& rect, const wchar_t* caption, HFONT font, COLORREF back, COLORREF fore) {
-  HGDIOBJ old = SelectObject(dc, font);
-  TEXTMETRICW metrics;
-  GetTextMetricsW(dc, &metrics);
-  RECT border = rect;
-  border.top += metrics.tmHeight / 2;
-  DrawEdge(dc, &border, EDGE_ETCHED, BF_RECT);
-  if (caption && *caption) {
-    SIZE size;
-    GetTextExtentPoint32W(dc, caption, lstrlenW(caption), &size);
-    RECT text{rect.left + 8, rect.top, rect.left + 8 + size.cx + 4, rect.top + metrics.tmHeight};
-    SetBkColor(dc, back);
-    SetTextColor(dc, fore);
-    ExtTextOutW(dc, text.left + 2, text.top, ETO_OPAQUE, &text, caption, static_cast<UINT>(lstrlenW(caption)),
-                nullptr);
-  }
-  SelectObject(dc, old);
 }
 
 }  // namespace platform::win32

@@ -1,15 +1,18 @@
-// The platform on real Win32: windows for the forms, and the system calls behind Platform.
+// The platform on real Win32: windows for the forms (Binding.cpp, with a record per window in Window.h and
+// each kind of control in Controls.h), the message loop (MessageLoop.cpp), and the system calls behind
+// Platform (System.cpp, Files.cpp).
 // https://learn.microsoft.com/windows/win32/winmsg/windowing
 #pragma once
 
 #include <windows.h>
 
-#include <map>
 #include <memory>
 #include <vector>
 
 #include "platform/Platform.h"
 #include "platform/Random.h"
+#include "platform/Scale.h"
+#include "platform/win32/Gdi.h"
 
 namespace platform::win32 {
 
@@ -17,20 +20,23 @@ class Win32Platform : public Platform {
  public:
   // Lays the forms out at `dpi` dots per inch; 0 takes the screen's.
   explicit Win32Platform(HINSTANCE instance, int dpi = 0);
-  ~Win32Platform() override;
 
   // Pumps messages until the process ends (End() ends it from inside a handler).
   int Run();
   // Handles one message the way the loop does: dialog keys first (Tab, Enter, Escape).
   void Dispatch(MSG& msg);
 
-  // The window that shows a control or a form; null before its form is loaded.
+  // The window that shows a control or a form; null before its form is loaded, and for a timer.
   HWND WindowOf(const forms::Control& control) const;
-  forms::Control* ControlOf(HWND hwnd) const;
-  int Dpi() const { return dpi_; }
-  // Twips to pixels at the screen's dots per inch, and back.
-  int Px(float twips) const;
-  float Twips(int pixels) const;
+
+  // What the windows share.
+  HINSTANCE Instance() const { return instance_; }
+  const Scale& scale() const { return scale_; }
+  GdiCache& Gdi() { return gdi_; }
+  // The keyboard between forms: a form that becomes active, and the form that was active before `form`
+  // and is still on the screen (null if none).
+  void Activated(forms::Form& form);
+  forms::Form* ActiveBefore(const forms::Form& form) const;
 
   // Binding
   void Load(forms::Form& form) override;
@@ -76,52 +82,12 @@ class Win32Platform : public Platform {
   std::optional<std::string> ToAnsi(const std::wstring& text) override;
   std::wstring FromAnsi(const std::string& bytes) override;
 
-  // Used by the window procedures.
-  LRESULT FormMessage(forms::Form& form, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT FrameMessage(forms::Control& frame, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-  LRESULT ControlMessage(forms::Control& control, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-
  private:
-  struct Window {
-    const forms::Form* owner = nullptr;
-    HWND hwnd = nullptr;
-    int id = 0;              // control id within its form; timer id for timers
-    bool shownOnce = false;  // forms: tool tips are made at the first showing
-  };
-
-  void CreateChildren(forms::Form& form, forms::Control* container, HWND parent);
-  HWND CreateControl(forms::Control& control, HWND parent, int id);
-  static int Layer(const forms::Form& form, const forms::Control& control);
-  void ClipUnderLaterOptions(forms::Form& form, forms::Control& option);
-  void UpdateTimer(forms::Control& timer);
-  void UpdateToolTip(forms::Control& control);
-  void ShowForm(forms::Form& form);
-  void HideForm(forms::Form& form);
-  // Option buttons that share a container are one group for the dialog keys: Tab stops once in it, the
-  // arrow keys move within it.
-  void MarkOptionGroups(forms::Form& form);
-  void UpdateGroupTabStop(forms::Control& option);
-  // The default button is framed while Enter would press it, which changes as the focus moves.
-  void RedrawDefaultButton(forms::Form& form);
-  // Messages that child controls send to their parent (form or frame).
-  bool ChildNotification(HWND parent, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
-  forms::Control* ControlById(const forms::Form& form, int id) const;
-  HFONT FontOf(const forms::Control& control);
-  HBRUSH BrushOf(forms::Color color);
-  COLORREF ColorOf(forms::Color color) const;
-
   HINSTANCE instance_;
-  int dpi_ = 96;
-  std::map<const forms::Control*, Window> windows_;
-  std::map<HWND, forms::Control*> controls_;
-  std::map<std::wstring, HFONT> fonts_;
-  std::map<COLORREF, HBRUSH> brushes_;
-  std::map<const forms::Form*, HWND> toolTips_;
+  Scale scale_;
+  GdiCache gdi_{scale_};
+  std::vector<forms::Form*> activation_;  // forms, most recently active first
   Random random_;
-  int nextTimerId_ = 1;
-  bool moving_ = false;                       // our own SetWindowPos is moving a form: its WM_MOVE is no news
-  std::vector<forms::Form*> activation_;      // forms, most recently active first
-  const forms::Control* focusing_ = nullptr;  // an option button taking the focus
 };
 
 }  // namespace platform::win32

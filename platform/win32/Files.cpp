@@ -1,0 +1,173 @@
+// The files behind Platform: the program's folder, reading, safe replacing, appending.
+// https://learn.microsoft.com/windows/win32/fileio/file-management-functions
+#include <windows.h>
+
+#include "platform/win32/Win32Platform.h"
+
+namespace platform::win32 {
+
+namespace {
+
+class Win32File : public InputFile {
+ public:
+  explicit Win32File(HANDLE file) : file_(file) {}
+  ~Win32File() override { CloseHandle(file_); }
+  long Read(char* buffer, long size) override {
+    DWORD read = 0;
+    if (!::ReadFile(file_, buffer, static_cast<DWORD>(size), &read, nullptr)) return -1;
+    return static_cast<long>(read);
+  }
+
+ private:
+  HANDLE file_;
+};
+
+// Writes all of `bytes` and has the system put them on the disk before it answers.
+bool WriteThrough(HANDLE file, const std::string& bytes) {
+  DWORD written = 0;
+  return ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+         written == bytes.size() && FlushFileBuffers(file);
+}
+
+// Rewrites an existing file where it lies. Not safe against a power cut, so only for a folder that lets
+// no other file be made or renamed. Opened as it is rather than created anew, which a hidden file refuses.
+bool WriteInPlace(const std::wstring& path, const std::string& bytes) {
+  HANDLE file =
+      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool written = WriteThrough(file, bytes) && SetEndOfFile(file);
+  return CloseHandle(file) && written;
+}
+
+// Volume and index: the file itself, whichever of its names leads to it.
+bool SameFile(const std::wstring& a, const std::wstring& b) {
+  BY_HANDLE_FILE_INFORMATION info[2];
+  const std::wstring* paths[2] = {&a, &b};
+  for (int k = 0; k < 2; ++k) {
+    HANDLE file = CreateFileW(paths[k]->c_str(), FILE_READ_ATTRIBUTES,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    const BOOL known = GetFileInformationByHandle(file, &info[k]);
+    CloseHandle(file);
+    if (!known) return false;
+  }
+  return info[0].dwVolumeSerialNumber == info[1].dwVolumeSerialNumber &&
+         info[0].nFileIndexHigh == info[1].nFileIndexHigh && info[0].nFileIndexLow == info[1].nFileIndexLow;
+}
+
+std::wstring ModulePath() {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n < path.size()) {
+      path.resize(n);
+      return path;
+    }
+    path.resize(path.size() * 2);
+  }
+}
+
+}  // namespace
+
+std::wstring Win32Platform::AppPath() {
+  const std::wstring path = ModulePath();
+  return path.substr(0, path.find_last_of(L"\\/"));
+}
+
+std::wstring Win32Platform::AppExeName() {
+  const std::wstring path = ModulePath();
+  std::wstring name = path.substr(path.find_last_of(L"\\/") + 1);
+  const size_t dot = name.find_last_of(L'.');
+  return dot == std::wstring::npos ? name : name.substr(0, dot);
+}
+
+bool Win32Platform::FileExists(const std::wstring& path) {
+  const DWORD attributes = GetFileAttributesW(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::unique_ptr<InputFile> Win32Platform::OpenInput(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return nullptr;
+  return std::make_unique<Win32File>(file);
+}
+
+bool Win32Platform::ReplaceFile(const std::wstring& path, const std::string& bytes) {
+  // A fixed name beside the file: what a power cut leaves of it is overwritten by the next save.
+  const std::wstring temporary = path + L".tmp";
+  HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return WriteInPlace(path, bytes);
+  const bool written = WriteThrough(file, bytes);
+  if (!CloseHandle(file) || !written) {
+    DeleteFileW(temporary.c_str());
+    return false;
+  }
+
+  if (FileExists(path)) {
+    constexpr DWORD kKept = FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+    const DWORD kept = GetFileAttributesW(path.c_str()) & kKept;
+    // One step that the file system journals, and the old file's attributes (hidden, say) and
+    // permissions pass to the new one.
+    if (::ReplaceFileW(path.c_str(), temporary.c_str(), nullptr,
+                       REPLACEFILE_IGNORE_MERGE_ERRORS | REPLACEFILE_IGNORE_ACL_ERRORS, nullptr, nullptr)) {
+      // Wine's replace renames the new file over the old one and keeps its own attributes.
+      const DWORD now = GetFileAttributesW(path.c_str());
+      if (now != INVALID_FILE_ATTRIBUTES && (now & kept) != kept) {
+        SetFileAttributesW(path.c_str(), (now & ~FILE_ATTRIBUTE_NORMAL) | kept);
+      }
+      return true;
+    }
+    if (FileExists(path)) {
+      // Refused with the old file as it was (read-only, or held open by another program): it may still
+      // take the bytes where it lies.
+      DeleteFileW(temporary.c_str());
+      return WriteInPlace(path, bytes);
+    }
+  }
+  // No old file, or one that the refused replace moved aside: the new one takes the name.
+  if (MoveFileExW(temporary.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
+  DeleteFileW(temporary.c_str());
+  return false;
+}
+
+std::wstring Win32Platform::ShortPath(const std::wstring& path) {
+  std::wstring shortPath(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetShortPathNameW(path.c_str(), shortPath.data(), static_cast<DWORD>(shortPath.size()));
+    if (n == 0) return {};
+    if (n < shortPath.size()) {
+      shortPath.resize(n);
+      break;
+    }
+    shortPath.resize(n);
+  }
+  return SameFile(path, shortPath) ? shortPath : std::wstring();
+}
+
+bool Win32Platform::AppendFile(const std::wstring& path, const std::string& bytes) {
+  // With only the right to append, every write lands at the file's current end, so a line is never
+  // written over another one.
+  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  const BOOL closed = CloseHandle(file);
+  return ok && closed && written == bytes.size();
+}
+
+long long Win32Platform::FileSize(const std::wstring& path) {
+  WIN32_FILE_ATTRIBUTE_DATA data;
+  if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data) ||
+      (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+    return -1;
+  }
+  return static_cast<long long>((static_cast<unsigned long long>(data.nFileSizeHigh) << 32) |
+                                data.nFileSizeLow);
+}
+
+}  // namespace platform::win32
