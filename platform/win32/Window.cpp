@@ -1,5 +1,6 @@
 #include "platform/win32/Window.h"
 
+#include "forms/Keys.h"
 #include "platform/win32/Controls.h"
 #include "platform/win32/Win32Platform.h"
 
@@ -13,8 +14,9 @@ namespace {
 ATOM g_formClass = 0;
 
 int ShiftState() {
-  return (GetKeyState(VK_SHIFT) < 0 ? 1 : 0) | (GetKeyState(VK_CONTROL) < 0 ? 2 : 0) |
-         (GetKeyState(VK_MENU) < 0 ? 4 : 0);
+  namespace Modifier = forms::Modifier;
+  return (GetKeyState(VK_SHIFT) < 0 ? Modifier::Shift : 0) |
+         (GetKeyState(VK_CONTROL) < 0 ? Modifier::Ctrl : 0) | (GetKeyState(VK_MENU) < 0 ? Modifier::Alt : 0);
 }
 
 // 1 left, 2 right, 4 middle; 0 for any other message. A quick second press comes as a double click: it is
