@@ -1,14 +1,14 @@
 // The two check buttons: mark and freeze the right rows, then finish or deal again.
 #include "journal/Journal.h"
-#include "quiz/Convert.h"
 #include "quiz/Form1.h"
 #include "settings/Form3.h"
+#include "text/Convert.h"
 
 namespace quiz {
 
 std::wstring Form1::SecondAnswer(int row) const {
   // The filler stands for "no second translation"; Russian to English accepts only the headword.
-  return shared_.curPredmet == 1 && sOtvet[row][1] != kFiller ? sOtvet[row][1] : std::wstring();
+  return shared_.curPredmet == 1 && sOtvet[row][1] != text::kFiller ? sOtvet[row][1] : std::wstring();
 }
 
 void Form1::cmdOK_Click(int Index) {
@@ -23,7 +23,7 @@ void Form1::cmdOK_Click(int Index) {
   if (shared_.curPredmet == 0) {
     for (int k = 1; k <= kRows; ++k) {
       const int row = k - 1;
-      const auto answer = ParseSingle(txtR[row].Text(), platform_.DecimalSeparator());
+      const auto answer = text::ParseSingle(txtR[row].Text(), platform_.DecimalSeparator());
       if (!answer) {
         // Not a number: this row and the ones after it stay as they are.
         journal_.Product(Index, row, nMnozh1[k], nMnozh2[k], txtR[row].Text(), journal::Verdict::NotANumber);
@@ -43,7 +43,7 @@ void Form1::cmdOK_Click(int Index) {
     }
   } else {
     for (int r = 0; r < kRows; ++r) {
-      const std::wstring typed = TrimSpaces(platform_.LCase(txtR[r].Text()));
+      const std::wstring typed = text::TrimSpaces(platform_.LCase(txtR[r].Text()));
       // An empty answer is never right, so a missing dictionary cannot unlock the computer.
       const bool accepted =
           !typed.empty() && (typed == sOtvet[r][0] || (shared_.curPredmet == 1 && typed == sOtvet[r][1]));

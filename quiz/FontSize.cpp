@@ -1,6 +1,6 @@
 // The problems' font size: the sizes that can be read, the size the settings file gives, the hot keys' steps.
-#include "quiz/Convert.h"
 #include "quiz/Form1.h"
+#include "text/Convert.h"
 
 namespace quiz {
 
@@ -15,7 +15,7 @@ bool Form1::Readable(float points) {
 
 void Form1::ApplyFontSize(const std::wstring& value) {
   // The design size stays when the value is no number or a size the quiz cannot show.
-  const auto size = ParseSingle(value, platform_.DecimalSeparator(), true);
+  const auto size = text::ParseSingle(value, platform_.DecimalSeparator(), true);
   if (!size || !Readable(*size)) return;
   for (int r = 0; r < kRows; ++r) {
     lblP[r].SetFontSize(*size);

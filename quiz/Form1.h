@@ -24,10 +24,10 @@
 
 #include "forms/Forms.h"
 #include "platform/Platform.h"
-#include "quiz/Dictionary.h"
 #include "quiz/Form4.h"
 #include "quiz/SettingsFile.h"
 #include "quiz/Shared.h"
+#include "text/Dictionary.h"
 
 namespace journal {
 class Journal;
@@ -66,8 +66,8 @@ class Form1 : public forms::Form {
   std::int16_t nMnozh2[4] = {};
   // [row][0] the main answer, [row][1] the alternative.
   std::wstring sOtvet[kRows][2];
-  std::wstring sSlovo[kMaxEntries];
-  std::wstring sPerevod[kMaxEntries][2];
+  std::wstring sSlovo[text::kMaxEntries];
+  std::wstring sPerevod[text::kMaxEntries][2];
 
  private:
   void DesignRow(int r);

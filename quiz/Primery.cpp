@@ -1,8 +1,8 @@
 // The multiplication dealer.
 #include <string>
 
-#include "quiz/Convert.h"
 #include "quiz/Form1.h"
+#include "text/Convert.h"
 
 namespace quiz {
 
@@ -17,7 +17,8 @@ void Form1::DoPrimery() {
 
     const int row = k - 1;
     const std::wstring gap(6, L' ');
-    lblP[row].SetCaption(IntText(nMnozh1[k]) + gap + L"x" + gap + IntText(nMnozh2[k]) + gap + L"=");
+    lblP[row].SetCaption(text::IntText(nMnozh1[k]) + gap + L"x" + gap + text::IntText(nMnozh2[k]) + gap +
+                         L"=");
     lblP[row].SetWidth(3000);
     ResetAnswerBox(row, 495, 3500, 2);
     lblZ[row].SetVisible(false);

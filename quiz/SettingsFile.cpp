@@ -2,9 +2,9 @@
 // saving of it.
 #include "quiz/SettingsFile.h"
 
-#include "quiz/Convert.h"
 #include "quiz/Form1.h"
-#include "quiz/LineReader.h"
+#include "text/Convert.h"
+#include "text/LineReader.h"
 
 namespace quiz {
 
@@ -20,7 +20,7 @@ std::wstring ValueOf(const std::wstring& line) {
 
 int ReadSettingsLines(platform::InputFile& file, platform::Platform& platform,
                       std::wstring (&values)[kSettingsLines]) {
-  LineReader reader(file, kMaxSettingsLine);
+  text::LineReader reader(file, kMaxSettingsLine);
   std::string line;
   int count = 0;
   // Only six lines are kept; the rest of the file is never read.
@@ -32,12 +32,12 @@ int ReadSettingsLines(platform::InputFile& file, platform::Platform& platform,
 }
 
 std::wstring SettingsText(float subject, float fontSize, wchar_t decimalSeparator) {
-  return L"Predmet=" + FormatSingle(subject, decimalSeparator) + L"\r\n" + L"Font=" +
-         FormatSingle(fontSize, decimalSeparator) + L"\r\n";
+  return L"Predmet=" + text::FormatSingle(subject, decimalSeparator) + L"\r\n" + L"Font=" +
+         text::FormatSingle(fontSize, decimalSeparator) + L"\r\n";
 }
 
 std::wstring Form1::IniPath() const {
-  return platform_.AppPath() + L"\\quorvel.ini";
+  return platform_.DataPath() + L"\\quorvel.ini";
 }
 
 void Form1::ReadSettings() {
@@ -48,7 +48,7 @@ void Form1::ReadSettings() {
   }
 
   // Subjects other than 0, 1 and 2, and values that are not numbers, mean multiplication.
-  const auto predmet = ParseSingle(sIni[0], platform_.DecimalSeparator(), true);
+  const auto predmet = text::ParseSingle(sIni[0], platform_.DecimalSeparator(), true);
   if (predmet && (*predmet == 1 || *predmet == 2)) shared_.curPredmet = *predmet;
 
   // The font's value is cut at its own first "=" once more: "Font=a=12" gives 12.

@@ -1,9 +1,9 @@
 // The vocabulary dealer and its dictionary file.
 #include <utility>
 
-#include "quiz/Dictionary.h"
 #include "quiz/Form1.h"
 #include "settings/Form3.h"
+#include "text/Dictionary.h"
 
 namespace quiz {
 
@@ -16,9 +16,9 @@ void Form1::DoSlova(const float& nPredmet) {
     // Missing, or there but not to be opened: the parent learns the same thing from the message.
     Oshibka_vcb();
   } else {
-    Dictionary dictionary = ReadDictionary(*file, platform_);
+    text::Dictionary dictionary = text::ReadDictionary(*file, platform_);
     // Entries past the count keep what an earlier load left there.
-    for (Entry& entry : dictionary.entries) {
+    for (text::Entry& entry : dictionary.entries) {
       sSlovo[nStrok] = std::move(entry.slovo);
       sPerevod[nStrok][0] = std::move(entry.perevod[0]);
       sPerevod[nStrok][1] = std::move(entry.perevod[1]);
@@ -33,7 +33,7 @@ void Form1::DoSlova(const float& nPredmet) {
   // Rnd is below 1, so a pick is below nStrok; the bound only guards the arrays.
   auto draw = [this] {
     const int n = static_cast<int>(nStrok * platform_.Rnd());
-    return n >= 0 && n < kMaxEntries ? n : 0;
+    return n >= 0 && n < text::kMaxEntries ? n : 0;
   };
   for (int r = 0; r < kRows; ++r) {
     int n = draw();
@@ -55,7 +55,7 @@ void Form1::DoSlova(const float& nPredmet) {
 }
 
 std::wstring Form1::DictionaryPath() const {
-  return platform_.AppPath() + L"\\quorvel_vcb.ini";
+  return platform_.DataPath() + L"\\quorvel_vcb.ini";
 }
 
 void Form1::Oshibka_vcb() {

@@ -1,7 +1,7 @@
 // Start-up: the window's shape and place, the settings file, the first deal.
-#include "quiz/Convert.h"
 #include "quiz/Form1.h"
 #include "settings/Module1.h"
+#include "text/Convert.h"
 
 namespace quiz {
 
@@ -12,8 +12,10 @@ void Form1::Form_Load() {
 
   settings::Module1::SetTopmost(platform_, hWnd, true);
 
-  SetLeft(static_cast<float>(RoundToLong(platform_.ScreenWidth()) / 2 - RoundToLong(Width()) / 2));
-  SetTop(static_cast<float>(RoundToLong(platform_.ScreenHeight()) / 2 - RoundToLong(Height()) / 2));
+  SetLeft(
+      static_cast<float>(text::RoundToLong(platform_.ScreenWidth()) / 2 - text::RoundToLong(Width()) / 2));
+  SetTop(
+      static_cast<float>(text::RoundToLong(platform_.ScreenHeight()) / 2 - text::RoundToLong(Height()) / 2));
 
   lblZag.SetCaption(L"\r\nРеши три примера и компьютер загрузится");
 

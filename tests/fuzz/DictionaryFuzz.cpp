@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   program.Start();
   quiz::Form1& form1 = program.form1;
 
-  Require(form1.nStrok >= 0 && form1.nStrok <= quiz::kMaxEntries);
+  Require(form1.nStrok >= 0 && form1.nStrok <= text::kMaxEntries);
   for (int n = 0; n < form1.nStrok; ++n) {
     const std::wstring& word = form1.sSlovo[n];
     Require(word.find_first_of(L"=\r") == std::wstring::npos);

@@ -6,8 +6,8 @@
 
 #include "Fuzz.h"
 #include "platform/sim/SimPlatform.h"
-#include "quiz/Dictionary.h"
-#include "quiz/Utf8.h"
+#include "text/Dictionary.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -21,10 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   static platform::SimPlatform sim;
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   platform::MemoryFile file{std::string(bytes)};
-  const quiz::Dictionary dictionary = quiz::ReadDictionary(file, sim);
+  const text::Dictionary dictionary = text::ReadDictionary(file, sim);
 
-  Require(dictionary.entries.size() <= quiz::kMaxEntries && !dictionary.failed);
-  for (const quiz::Entry& entry : dictionary.entries) {
+  Require(dictionary.entries.size() <= text::kMaxEntries && !dictionary.failed);
+  for (const text::Entry& entry : dictionary.entries) {
     for (const std::wstring* text : {&entry.slovo, &entry.perevod[0], &entry.perevod[1]}) {
       Require(text->find(L'=') == std::wstring::npos && text->find(L'\r') == std::wstring::npos);
       Require(text->empty() || (text->front() != L' ' && text->back() != L' '));
@@ -33,9 +33,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
 
   // Text of ASCII alone reads the same in every encoding.
   const bool high = std::any_of(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
-  if (high && !bytes.starts_with(kMark) && quiz::IsUtf8(bytes)) {
+  if (high && !bytes.starts_with(kMark) && text::IsUtf8(bytes)) {
     platform::MemoryFile marked(std::string(kMark).append(bytes));
-    Require(quiz::ReadDictionary(marked, sim).entries == dictionary.entries);
+    Require(text::ReadDictionary(marked, sim).entries == dictionary.entries);
   }
   return 0;
 }

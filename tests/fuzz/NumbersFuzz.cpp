@@ -7,7 +7,7 @@
 #include <string>
 
 #include "Fuzz.h"
-#include "quiz/Convert.h"
+#include "text/Convert.h"
 
 namespace {
 
@@ -55,18 +55,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
     text += data[k] < 0x80 ? static_cast<wchar_t>(data[k]) : kLookAlikes[data[k] % std::size(kLookAlikes)];
   }
 
-  const auto value = quiz::ParseSingle(text, separator, either);
+  const auto value = text::ParseSingle(text, separator, either);
   int integerDigits = 0;
   const bool number = LooksLikeANumber(text, separator, either, integerDigits);
   // Refused only when it is no number or too large for single precision (3.4e38 has 39 digits).
   Require(value ? number : !number || integerDigits >= 39);
   if (value) {
     Require(std::isfinite(*value));
-    const std::wstring written = quiz::FormatSingle(*value, separator);
+    const std::wstring written = text::FormatSingle(*value, separator);
     if (written.find(L'e') == std::wstring::npos) {
-      const auto read = quiz::ParseSingle(written, separator);
+      const auto read = text::ParseSingle(written, separator);
       Require(read && std::fabs(*read - *value) <= std::fabs(*value) * 1e-6f);
-      Require(quiz::FormatSingle(*read, separator) == written);
+      Require(text::FormatSingle(*read, separator) == written);
     } else {
       Require(std::fabs(*value) < 1.0001e-4f || std::fabs(*value) >= 9999999);
     }
@@ -74,9 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
 
   long whole = 0;
   std::memcpy(&whole, data, std::min(size, sizeof whole));
-  const std::wstring digits = quiz::IntText(whole);
+  const std::wstring digits = text::IntText(whole);
   Require(digits == std::to_wstring(whole));
   if (whole > -(1l << 24) && whole < (1l << 24))
-    Require(quiz::ParseSingle(digits, separator) == static_cast<float>(whole));
+    Require(text::ParseSingle(digits, separator) == static_cast<float>(whole));
   return 0;
 }

@@ -6,9 +6,9 @@
 
 #include "Fuzz.h"
 #include "platform/sim/SimPlatform.h"
-#include "quiz/Convert.h"
 #include "quiz/Form1.h"
 #include "quiz/SettingsFile.h"
+#include "text/Convert.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   using fuzz::Require;
@@ -23,8 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   const wchar_t separator = size % 2 ? L'.' : L',';
   // A subject and a size such as start-up takes from the values: 1 or 2, else 0; a size in the quiz's
   // range, else the design size.
-  const auto subject = quiz::ParseSingle(values[0], separator, true);
-  const auto points = quiz::ParseSingle(values[1], separator, true);
+  const auto subject = text::ParseSingle(values[0], separator, true);
+  const auto points = text::ParseSingle(values[1], separator, true);
   const float predmet = subject && (*subject == 1 || *subject == 2) ? *subject : 0;
   const float font =
       points && *points >= quiz::kMinFontSize && *points <= quiz::kMaxFontSize ? *points : 14.25f;
@@ -34,9 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   platform::MemoryFile saved(*bytes);
   std::wstring again[quiz::kSettingsLines];
   Require(quiz::ReadSettingsLines(saved, sim, again) == 2);
-  Require(quiz::ParseSingle(again[0], separator, true) == predmet);
+  Require(text::ParseSingle(again[0], separator, true) == predmet);
   // Seven significant digits are written, so the last bits of an odd size may go.
-  const auto font2 = quiz::ParseSingle(again[1], separator, true);
+  const auto font2 = text::ParseSingle(again[1], separator, true);
   Require(font2 && std::fabs(*font2 - font) <= font * 1e-6f);
   return 0;
 }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "Fuzz.h"
-#include "quiz/Utf8.h"
+#include "text/Utf8.h"
 
 namespace {
 
@@ -44,8 +44,8 @@ std::string ToUtf8(const std::wstring& text) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
-  const std::wstring text = quiz::FromUtf8(bytes);
-  if (quiz::IsUtf8(bytes)) {
+  const std::wstring text = text::FromUtf8(bytes);
+  if (text::IsUtf8(bytes)) {
     Require(ToUtf8(text) == bytes);
   } else {
     Require(text.find(L'\xFFFD') != std::wstring::npos);

@@ -1,14 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "platform/Platform.h"
-#include "quiz/Convert.h"
-#include "quiz/LineReader.h"
-#include "quiz/Utf8.h"
+#include "text/Convert.h"
+#include "text/LineReader.h"
+#include "text/Utf8.h"
 
 namespace {
 
-using quiz::FormatSingle;
-using quiz::ParseSingle;
+using text::FormatSingle;
+using text::ParseSingle;
 
 TEST(Numbers, FormatShortestWithTheLocaleSeparator) {
   EXPECT_EQ(FormatSingle(0, L','), L"0");
@@ -71,7 +71,7 @@ class Chunks : public platform::InputFile {
 
 std::vector<std::string> Lines(const std::string& bytes, long chunk = 4096, size_t max = 100) {
   Chunks file(bytes, chunk);
-  quiz::LineReader reader(file, max);
+  text::LineReader reader(file, max);
   std::vector<std::string> lines;
   std::string line;
   while (reader.Next(line)) lines.push_back(line);
@@ -98,7 +98,7 @@ TEST(Lines, ALineEndSplitBetweenReadsIsOneLineEnd) {
 
 TEST(Lines, LongLinesAreCutAndFlagged) {
   Chunks file(std::string(10, 'x') + "\r\nok\r\n", 3);
-  quiz::LineReader reader(file, 4);
+  text::LineReader reader(file, 4);
   std::string line;
   ASSERT_TRUE(reader.Next(line));
   EXPECT_EQ(line, "xxxx");
@@ -115,7 +115,7 @@ TEST(Lines, APrefixIsSkippedOnlyWhenTheFileBeginsWithIt) {
                                     "\xEF\xBBx", "\xEF"}) {
       SCOPED_TRACE(testing::Message() << chunk << " " << bytes.size());
       Chunks file(bytes, chunk);
-      quiz::LineReader reader(file, 100);
+      text::LineReader reader(file, 100);
       const bool marked = bytes.size() > 3;
       EXPECT_EQ(reader.SkipPrefix("\xEF\xBB\xBF"), marked);
       std::string line;
@@ -127,9 +127,9 @@ TEST(Lines, APrefixIsSkippedOnlyWhenTheFileBeginsWithIt) {
 
 TEST(Utf8, DecodesSequencesOfEveryLength) {
   const std::string bytes = "a\xD0\xB6\xE2\x82\xAC\xF0\x9F\x98\x80\xF4\x8F\xBF\xBF";
-  EXPECT_TRUE(quiz::IsUtf8(bytes));
+  EXPECT_TRUE(text::IsUtf8(bytes));
   // On Windows the last two are surrogate pairs.
-  EXPECT_EQ(quiz::FromUtf8(bytes), L"a\u0436\u20AC\U0001F600\U0010FFFF");
+  EXPECT_EQ(text::FromUtf8(bytes), L"a\u0436\u20AC\U0001F600\U0010FFFF");
 }
 
 TEST(Utf8, RefusesWhatIsNoCharacter) {
@@ -140,11 +140,11 @@ TEST(Utf8, RefusesWhatIsNoCharacter) {
                             "\xD0"
                             "A"}) {  // cut short
     SCOPED_TRACE(testing::PrintToString(std::string(bytes)));
-    EXPECT_FALSE(quiz::IsUtf8(bytes));
-    EXPECT_NE(quiz::FromUtf8(bytes).find(L'\xFFFD'), std::wstring::npos);
+    EXPECT_FALSE(text::IsUtf8(bytes));
+    EXPECT_NE(text::FromUtf8(bytes).find(L'\xFFFD'), std::wstring::npos);
   }
   // Only the bad byte is lost: the next one starts afresh.
-  EXPECT_EQ(quiz::FromUtf8("a\xFF"
+  EXPECT_EQ(text::FromUtf8("a\xFF"
                            "b\xD0\xB6"),
             L"a\xFFFD"
             L"b\u0436");
@@ -153,7 +153,7 @@ TEST(Utf8, RefusesWhatIsNoCharacter) {
 TEST(Lines, AReadErrorEndsTheFileAndIsReported) {
   Chunks file("abc\r\ndef\r\n", 2);
   file.failAt_ = 2;
-  quiz::LineReader reader(file, 100);
+  text::LineReader reader(file, 100);
   std::string line;
   EXPECT_FALSE(reader.Next(line));
   EXPECT_TRUE(reader.Failed());

@@ -1,9 +1,9 @@
-#include "quiz/LineReader.h"
+#include "text/LineReader.h"
 
 #include <algorithm>
 #include <cstring>
 
-namespace quiz {
+namespace text {
 
 bool LineReader::Fill() {
   if (at_ < size_) return true;
@@ -62,4 +62,4 @@ bool LineReader::Next(std::string& line) {
   return !failed_;
 }
 
-}  // namespace quiz
+}  // namespace text

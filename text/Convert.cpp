@@ -1,11 +1,11 @@
-#include "quiz/Convert.h"
+#include "text/Convert.h"
 
 #include <cfloat>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
-namespace quiz {
+namespace text {
 
 namespace {
 // On Windows the system C library's own formatter and reader: the portable ones would bring their own
@@ -122,4 +122,4 @@ std::wstring IntText(long value) {
   return std::wstring(at, digits + 24);
 }
 
-}  // namespace quiz
+}  // namespace text

@@ -7,7 +7,7 @@
 
 #include "platform/Platform.h"
 
-namespace quiz {
+namespace text {
 
 class LineReader {
  public:
@@ -31,4 +31,4 @@ class LineReader {
   bool eof_ = false, failed_ = false, truncated_ = false, skipLf_ = false;
 };
 
-}  // namespace quiz
+}  // namespace text

@@ -1,6 +1,6 @@
-#include "quiz/Utf8.h"
+#include "text/Utf8.h"
 
-namespace quiz {
+namespace text {
 
 namespace {
 // The length of the well-formed sequence at `at`, with its code point; 0 when there is none.
@@ -81,4 +81,4 @@ std::wstring FromUtf8(std::string_view bytes) {
   return text;
 }
 
-}  // namespace quiz
+}  // namespace text

@@ -1,13 +1,13 @@
-#include "quiz/Dictionary.h"
+#include "text/Dictionary.h"
 
 #include <algorithm>
 #include <string_view>
 
-#include "quiz/Convert.h"
-#include "quiz/LineReader.h"
-#include "quiz/Utf8.h"
+#include "text/Convert.h"
+#include "text/LineReader.h"
+#include "text/Utf8.h"
 
-namespace quiz {
+namespace text {
 
 namespace {
 // A longer line is no dictionary entry; it is skipped so that memory stays small whatever the file holds.
@@ -81,4 +81,4 @@ Dictionary ReadDictionary(platform::InputFile& file, platform::Platform& platfor
   return dictionary;
 }
 
-}  // namespace quiz
+}  // namespace text

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace quiz {
+namespace text {
 
 // The shortest text (seven significant digits at most) for a single-precision value, with the
 // locale's decimal separator: 0 gives "0", 14.25 gives "14,25" under a decimal comma. Only values
@@ -27,4 +27,4 @@ long RoundToLong(float value);
 // A whole number in decimal digits, as Str would give it without the leading blank.
 std::wstring IntText(long value);
 
-}  // namespace quiz
+}  // namespace text

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace quiz {
+namespace text {
 
 // The bytes are well-formed UTF-8: no overlong forms, no surrogates, nothing past U+10FFFF.
 bool IsUtf8(std::string_view bytes);
@@ -13,4 +13,4 @@ bool IsUtf8(std::string_view bytes);
 // sequence becomes U+FFFD.
 std::wstring FromUtf8(std::string_view bytes);
 
-}  // namespace quiz
+}  // namespace text

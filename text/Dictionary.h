@@ -6,7 +6,7 @@
 
 #include "platform/Platform.h"
 
-namespace quiz {
+namespace text {
 
 constexpr int kMaxEntries = 101;
 // The filler that stands in for a missing second translation.
@@ -28,4 +28,4 @@ struct Dictionary {
 // otherwise it is in the system's ANSI code page.
 Dictionary ReadDictionary(platform::InputFile& file, platform::Platform& platform);
 
-}  // namespace quiz
+}  // namespace text
