@@ -11,17 +11,24 @@ namespace app {
 
 struct Program {
   explicit Program(platform::Platform& platform)
-      : journal(platform),
+      : platform_(platform),
+        journal(platform),
         form3(platform, shared, form1),
         form4(platform),
         form1(platform, shared, form3, form4, journal) {}
 
-  // Loads the quiz window (its start-up sequence runs) and shows it.
+  // Loads the quiz window (its start-up sequence runs) and shows it. An account that a parent left out ends
+  // the program at once, before anything is read or written.
   void Start() {
+    if (platform::LeftOut(platform_.MachinePolicy(), platform_.GetAccount(), platform_)) {
+      platform_.End();
+      return;
+    }
     form1.Show();
     journal.QuizShown();
   }
 
+  platform::Platform& platform_;
   quiz::Shared shared;
   journal::Journal journal;
   settings::Form3 form3;

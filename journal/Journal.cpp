@@ -22,8 +22,8 @@ const char* Token(Verdict verdict) {
 
 Journal::Journal(platform::Platform& platform)
     : platform_(platform),
-      journalPath_(platform.AppPath() + L"\\" + kJournalName),
-      reportPath_(platform.AppPath() + L"\\" + kReportName) {}
+      journalPath_(platform.DataPath() + L"\\" + kJournalName),
+      reportPath_(platform.DataPath() + L"\\" + kReportName) {}
 
 void Journal::QuizShown() {
   runStart_ = platform_.GetLocalTime();

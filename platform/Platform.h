@@ -7,8 +7,10 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "forms/Forms.h"
+#include "platform/Policy.h"
 
 // <windows.h> turns ReplaceFile into ReplaceFileW; the operation below keeps its own name in every file.
 #ifdef ReplaceFile
@@ -25,13 +27,21 @@ constexpr Handle HWND_NOTOPMOST_ = static_cast<Handle>(-2);
 constexpr unsigned SWP_NOSIZE_ = 1, SWP_NOMOVE_ = 2, SWP_NOACTIVATE_ = 16;
 constexpr unsigned WM_NCLBUTTONDOWN_ = 0xA1;
 constexpr unsigned HTCAPTION_ = 2;
-constexpr std::uint32_t REG_SZ_ = 1;
+constexpr std::uint32_t REG_SZ_ = 1, REG_DWORD_ = 4, REG_MULTI_SZ_ = 7;
+// RegGetValueW: any type, and the 32-bit view of the key on a 64-bit system (where a 32-bit program
+// reads anyway).
+constexpr std::uint32_t RRF_RT_ANY_ = 0xFFFF, RRF_SUBKEY_WOW6432KEY_ = 0x00020000;
 constexpr std::uint32_t KEYEVENTF_KEYUP_ = 2;
 
 // The local date and time, as the system's clock shows it.
 struct LocalTime {
   int year = 0, month = 0, day = 0;  // month and day from 1
   int hour = 0, minute = 0, second = 0;
+};
+
+// The account the program runs for: its domain (the computer's name for a local account) and its name.
+struct Account {
+  std::wstring domain, name;
 };
 
 // A file opened for reading; closed when destroyed.
@@ -65,6 +75,10 @@ class Platform : public forms::Binding {
                               std::uint32_t type, const std::uint8_t* data, std::uint32_t cbData) = 0;
   virtual long RegDeleteValueA(Handle hKey, const std::string& valueName) = 0;
   virtual long RegCloseKey(Handle hKey) = 0;
+  // A value of any type as its bytes (strings in UTF-16, little-endian, with their terminating zeros); an
+  // error code when the key or the value is missing or cannot be read.
+  virtual long RegGetValueW(Handle hKey, const std::wstring& subKey, const std::wstring& valueName,
+                            std::uint32_t flags, std::uint32_t* type, std::string* data) = 0;
 
   // Process.
   virtual void Sleep(std::uint32_t milliseconds) = 0;
@@ -80,6 +94,14 @@ class Platform : public forms::Binding {
   // The program's folder (without a trailing backslash) and its executable name without ".exe".
   virtual std::wstring AppPath() = 0;
   virtual std::wstring AppExeName() = 0;
+  // The account the program runs for.
+  virtual Account GetAccount() = 0;
+
+  // What a parent decided for the whole computer (Policy.h), read at the first call and kept for the run.
+  virtual const Policy& MachinePolicy();
+  // The folder of every file the program reads and writes: the data folder that the setup program made
+  // for this program folder, else the program's own folder. Chosen at the first call and kept for the run.
+  virtual const std::wstring& DataPath();
 
   // Files, named by full path. Content is bytes.
   virtual bool FileExists(const std::wstring& path) = 0;
@@ -113,6 +135,10 @@ class Platform : public forms::Binding {
   // (never a look-alike, which could name another file).
   virtual std::optional<std::string> ToAnsi(const std::wstring& text) = 0;
   virtual std::wstring FromAnsi(const std::string& bytes) = 0;
+
+ private:
+  std::optional<Policy> policy_;
+  std::optional<std::wstring> dataPath_;
 };
 
 }  // namespace platform

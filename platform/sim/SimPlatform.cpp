@@ -173,6 +173,59 @@ void SimPlatform::DoEvents() {
   if (pendingEvents) pendingEvents();
 }
 
+long SimPlatform::RegGetValueW(Handle hKey, const std::wstring& subKey, const std::wstring& valueName,
+                               std::uint32_t, std::uint32_t* type, std::string* data) {
+  auto it = registry.find({subKey, valueName});
+  if (hKey != HKEY_LOCAL_MACHINE_ || it == registry.end()) return 2;
+  *type = it->second.first;
+  *data = it->second.second;
+  return 0;
+}
+
+namespace {
+// As the registry keeps strings: UTF-16, little-endian, each with its terminating zero.
+std::string Utf16(const std::wstring& text) {
+  std::string bytes;
+  auto unit = [&bytes](std::uint32_t u) {
+    bytes += static_cast<char>(u & 0xFF);
+    bytes += static_cast<char>(u >> 8);
+  };
+  for (wchar_t c : text) {
+    const auto code = static_cast<std::uint32_t>(c);
+    if (code >= 0x10000) {
+      unit(0xD800 + ((code - 0x10000) >> 10));
+      unit(0xDC00 + ((code - 0x10000) & 0x3FF));
+    } else {
+      unit(code);
+    }
+  }
+  unit(0);
+  return bytes;
+}
+}  // namespace
+
+const Policy& SimPlatform::MachinePolicy() {
+  return freshPolicy_ = ReadPolicy(*this);
+}
+
+const std::wstring& SimPlatform::DataPath() {
+  return freshDataPath_ = ChooseDataFolder(MachinePolicy(), appPath, *this);
+}
+
+void SimPlatform::SetPolicy(const std::wstring& name, const std::wstring& text) {
+  registry[{kPolicyKey, name}] = {REG_SZ_, Utf16(text)};
+}
+
+void SimPlatform::SetPolicy(const std::wstring& name, std::uint32_t number) {
+  registry[{kPolicyKey, name}] = {REG_DWORD_, std::string(reinterpret_cast<const char*>(&number), 4)};
+}
+
+void SimPlatform::SetPolicy(const std::wstring& name, const std::vector<std::wstring>& texts) {
+  std::string bytes;
+  for (const std::wstring& text : texts) bytes += Utf16(text);
+  registry[{kPolicyKey, name}] = {REG_MULTI_SZ_, bytes + std::string(2, '\0')};
+}
+
 bool SimPlatform::FileExists(const std::wstring& path) {
   return files.count(path) > 0;
 }

@@ -55,6 +55,15 @@ class SimPlatform : public Platform {
   bool runKeyOpens = true, runKeyWritable = true;
   int openKeys = 0;      // handles open now
   int regOpenCalls = 0;  // RegOpenKeyA calls, whether the key opened or not
+  // Other values, read with RegGetValueW: type and bytes by key (below HKEY_LOCAL_MACHINE, in the 32-bit
+  // view) and value name. The Set helpers write the values of the program's own key as `reg add` would.
+  std::map<std::pair<std::wstring, std::wstring>, std::pair<std::uint32_t, std::string>> registry;
+  void SetPolicy(const std::wstring& name, const std::wstring& text);
+  void SetPolicy(const std::wstring& name, std::uint32_t number);
+  void SetPolicy(const std::wstring& name, const std::vector<std::wstring>& texts);
+
+  // The account the program runs for.
+  Account account{L"HOME-PC", L"Маша"};
 
   // Keys: what GetAsyncKeyState answers for a key; injected events as (vk, scan, flags, extra).
   std::map<int, short> keyStates;
@@ -108,6 +117,8 @@ class SimPlatform : public Platform {
                       const std::uint8_t* data, std::uint32_t cbData) override;
   long RegDeleteValueA(Handle hKey, const std::string& name) override;
   long RegCloseKey(Handle hKey) override;
+  long RegGetValueW(Handle hKey, const std::wstring& subKey, const std::wstring& valueName,
+                    std::uint32_t flags, std::uint32_t* type, std::string* data) override;
   void Sleep(std::uint32_t milliseconds) override;
   void DoEvents() override;
   void End() override { ended = true; }
@@ -115,6 +126,10 @@ class SimPlatform : public Platform {
   float ScreenHeight() override { return Scale(dpi).Twips(screenHeightPx); }
   std::wstring AppPath() override { return appPath; }
   std::wstring AppExeName() override { return appExeName; }
+  Account GetAccount() override { return account; }
+  // Read afresh at every call, so that a test may set the registry at any time.
+  const Policy& MachinePolicy() override;
+  const std::wstring& DataPath() override;
   bool FileExists(const std::wstring& path) override;
   std::unique_ptr<InputFile> OpenInput(const std::wstring& path) override;
   bool ReplaceFile(const std::wstring& path, const std::string& bytes) override;
@@ -130,12 +145,15 @@ class SimPlatform : public Platform {
   std::optional<std::string> ToAnsi(const std::wstring& text) override;
   std::wstring FromAnsi(const std::string& bytes) override;
 
-  std::wstring PathOf(const std::wstring& fileName) const { return appPath + L"\\" + fileName; }
+  // A file of the program's data folder.
+  std::wstring PathOf(const std::wstring& fileName) { return DataPath() + L"\\" + fileName; }
 
  private:
   // Activates a form as a click or the binding would, and gives the focus back to its control.
   void Activate(forms::Form& form);
   void MoveFocus(forms::Control* to);
+  Policy freshPolicy_;
+  std::wstring freshDataPath_;
   std::map<const forms::Form*, Handle> handles_;
   std::vector<forms::Form*> activation_;  // most recently active first
   Random random_;

@@ -56,16 +56,24 @@ bool SameFile(const std::wstring& a, const std::wstring& b) {
          info[0].nFileIndexHigh == info[1].nFileIndexHigh && info[0].nFileIndexLow == info[1].nFileIndexLow;
 }
 
+// The exe's full path. Started by its short (8.3) path, as a start-up value may name it, the program still
+// knows itself by the long name that the setup program recorded.
 std::wstring ModulePath() {
   std::wstring path(MAX_PATH, L'\0');
   for (;;) {
     const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
     if (n < path.size()) {
       path.resize(n);
-      return path;
+      break;
     }
     path.resize(path.size() * 2);
   }
+  if (const DWORD n = GetLongPathNameW(path.c_str(), nullptr, 0)) {
+    std::wstring longPath(n, L'\0');
+    const DWORD written = GetLongPathNameW(path.c_str(), longPath.data(), n);
+    if (written > 0 && written < n) return longPath.substr(0, written);
+  }
+  return path;
 }
 
 }  // namespace

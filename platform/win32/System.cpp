@@ -67,6 +67,47 @@ long Win32Platform::RegCloseKey(Handle hKey) {
   return ::RegCloseKey(As<HKEY>(hKey));
 }
 
+long Win32Platform::RegGetValueW(Handle hKey, const std::wstring& subKey, const std::wstring& valueName,
+                                 std::uint32_t flags, std::uint32_t* type, std::string* data) {
+  DWORD size = 0, kind = 0;
+  long result =
+      ::RegGetValueW(As<HKEY>(hKey), subKey.c_str(), valueName.c_str(), flags, &kind, nullptr, &size);
+  // The value may grow between the two calls; a few tries, then it counts as unreadable.
+  for (int tries = 0; result == ERROR_SUCCESS && tries < 3; ++tries) {
+    data->resize(size);
+    result =
+        ::RegGetValueW(As<HKEY>(hKey), subKey.c_str(), valueName.c_str(), flags, &kind, data->data(), &size);
+    if (result == ERROR_SUCCESS) {
+      data->resize(size);
+      *type = kind;
+      return result;
+    }
+    if (result == ERROR_MORE_DATA) result = ERROR_SUCCESS;
+  }
+  return result == ERROR_SUCCESS ? ERROR_MORE_DATA : result;
+}
+
+Account Win32Platform::GetAccount() {
+  Account account;
+  HANDLE token = nullptr;
+  if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return account;
+  DWORD size = 0;
+  GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+  std::string user(size, '\0');
+  if (size && GetTokenInformation(token, TokenUser, user.data(), size, &size)) {
+    const PSID sid = reinterpret_cast<TOKEN_USER*>(user.data())->User.Sid;
+    wchar_t name[256], domain[256];
+    DWORD nameSize = 256, domainSize = 256;
+    SID_NAME_USE use;
+    if (LookupAccountSidW(nullptr, sid, name, &nameSize, domain, &domainSize, &use)) {
+      account.name = name;
+      account.domain = domain;
+    }
+  }
+  CloseHandle(token);
+  return account;
+}
+
 void Win32Platform::Sleep(std::uint32_t milliseconds) {
   ::Sleep(milliseconds);
 }

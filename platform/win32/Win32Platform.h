@@ -60,6 +60,8 @@ class Win32Platform : public Platform {
                       const std::uint8_t* data, std::uint32_t cbData) override;
   long RegDeleteValueA(Handle hKey, const std::string& name) override;
   long RegCloseKey(Handle hKey) override;
+  long RegGetValueW(Handle hKey, const std::wstring& subKey, const std::wstring& valueName,
+                    std::uint32_t flags, std::uint32_t* type, std::string* data) override;
   void Sleep(std::uint32_t milliseconds) override;
   void DoEvents() override;
   void End() override;
@@ -67,6 +69,7 @@ class Win32Platform : public Platform {
   float ScreenHeight() override;
   std::wstring AppPath() override;
   std::wstring AppExeName() override;
+  Account GetAccount() override;
   bool FileExists(const std::wstring& path) override;
   std::unique_ptr<InputFile> OpenInput(const std::wstring& path) override;
   bool ReplaceFile(const std::wstring& path, const std::string& bytes) override;

@@ -11,8 +11,8 @@ const std::string kStart = journal::kJournalStart;
 
 class Journal : public QuizTest {
  protected:
-  std::wstring JournalPath() const { return sim.PathOf(L"quorvel_journal.txt"); }
-  std::wstring ReportPath() const { return sim.PathOf(L"quorvel_report.html"); }
+  std::wstring JournalPath() { return sim.PathOf(L"quorvel_journal.txt"); }
+  std::wstring ReportPath() { return sim.PathOf(L"quorvel_report.html"); }
   std::string& Text() { return sim.files[JournalPath()]; }
   void Factors(int row, int a, int b) {
     form1().nMnozh1[row + 1] = static_cast<std::int16_t>(a);
@@ -70,7 +70,7 @@ TEST_F(Journal, WordRowsCarryTheWordShownAndTheAnswersAccepted) {
   // Russian to English takes the headword only; a row without a second translation has the filler.
   program->shared.curPredmet = 2;
   form1().DoSlova(2);
-  form1().sOtvet[1][1] = quiz::kFiller;
+  form1().sOtvet[1][1] = text::kFiller;
   Type(0, L"cat");
   form1().cmdOK[0].Click();
 

@@ -27,8 +27,8 @@ class QuizTest : public ::testing::Test {
   settings::Form3& form3() { return program->form3; }
   float curPredmet() { return program->shared.curPredmet; }
 
-  std::wstring IniPath() const { return sim.PathOf(L"quorvel.ini"); }
-  std::wstring DictionaryPath() const { return sim.PathOf(L"quorvel_vcb.ini"); }
+  std::wstring IniPath() { return sim.PathOf(L"quorvel.ini"); }
+  std::wstring DictionaryPath() { return sim.PathOf(L"quorvel_vcb.ini"); }
   std::string& Ini() { return sim.files[IniPath()]; }
 
   // Answers every multiplication row right.
