@@ -4,6 +4,7 @@
 
 #include "journal/Calendar.h"
 #include "journal/Lines.h"
+#include "journal/Rows.h"
 
 namespace journal {
 
@@ -11,67 +12,9 @@ namespace {
 
 constexpr size_t kMostMissed = 20;
 
-// The columns of a line.
-enum Column { kTime, kRun, kSeconds, kSubject, kButton, kRow, kProblem, kAccepted, kTyped, kVerdict };
-using Line = std::string_view[kColumns];
-
 // `length` characters of `text` from `at`, which the caller has checked are there.
 std::string_view Part(std::string_view text, size_t at, size_t length) {
   return std::string_view(text.data() + at, length);
-}
-
-bool Split(std::string_view text, Line& line) {
-  size_t begin = 0;
-  for (int n = 0; n < kColumns; ++n) {
-    size_t tab = begin;
-    while (tab < text.size() && text[tab] != '\t') ++tab;
-    if ((tab == text.size()) != (n == kColumns - 1)) return false;
-    line[n] = Part(text, begin, tab - begin);
-    begin = tab + 1;
-  }
-  return true;
-}
-
-// The position of `text` among `options`; -1 when it is none of them.
-int IndexOf(std::string_view text, std::initializer_list<std::string_view> options) {
-  int index = 0;
-  for (std::string_view option : options) {
-    if (text == option) return index;
-    ++index;
-  }
-  return -1;
-}
-
-// The number written in the digits of `text`; -1 when it holds anything else or is too long.
-int Digits(std::string_view text) {
-  if (text.empty() || text.size() > 8) return -1;
-  int value = 0;
-  for (char c : text) {
-    if (c < '0' || c > '9') return -1;
-    value = value * 10 + (c - '0');
-  }
-  return value;
-}
-
-// The day of a time written as "2024-05-17T07:45:12"; -1 when the text is no such time.
-int DayOf(std::string_view time) {
-  const std::string_view shape = "0000-00-00T00:00:00";
-  if (time.size() != shape.size()) return -1;
-  for (size_t k = 0; k < shape.size(); ++k) {
-    if (shape[k] == '0' ? time[k] < '0' || time[k] > '9' : time[k] != shape[k]) return -1;
-  }
-  const int year = Digits(Part(time, 0, 4)), month = Digits(Part(time, 5, 2)), day = Digits(Part(time, 8, 2));
-  if (year < 1970 || month < 1 || month > 12 || day < 1) return -1;
-  const int number = DayNumber(year, month, day);
-  return number < DayNumber(year, month + 1, 1) ? number : -1;  // 30 February is no day
-}
-
-// Seconds written as "12.3", in tenths; -1 for any other text.
-int Tenths(std::string_view text) {
-  const size_t point = text.size() - 2;
-  if (text.size() < 3 || text[point] != '.') return -1;
-  const int whole = Digits(Part(text, 0, point)), tenth = Digits(Part(text, point + 1, 1));
-  return whole < 0 || tenth < 0 ? -1 : whole * 10 + tenth;
 }
 
 std::string_view TrimSpaces(std::string_view text) {
@@ -113,28 +56,20 @@ class Tally {
   explicit Tally(Figures& figures) : figures_(figures) {}
 
   void Add(std::string_view text) {
-    Line line;
-    if (!Split(text, line)) return Skip(text);
-    const int day = DayOf(line[kRun]), subject = IndexOf(line[kSubject], {"0", "1", "2"});
-    const int button = IndexOf(line[kButton], {kDone, kMore});
-    const int verdict = IndexOf(line[kVerdict], {kUnlocked, kRight, kWrong, kNotANumber});
-    const int row = IndexOf(line[kRow], {"1", "2", "3"}), tenths = Tenths(line[kSeconds]);
-    if (day < 0 || DayOf(line[kTime]) < 0 || subject < 0 || button < 0 || verdict < 0 ||
-        (verdict == 0 ? tenths < 0 : row < 0)) {
-      return Skip(text);
-    }
-    Morning& morning = MorningOf(line[kRun], day);
-    if (verdict == 0) {
-      morning.unlock = tenths;
+    Row row;
+    if (!ReadRow(text, row)) return Skip(text);
+    Morning& morning = MorningOf(row.run, row.day);
+    if (row.mark == Mark::Unlocked) {
+      morning.unlock = row.tenths;
     } else {
-      Examined(morning, line, subject, row, verdict == 1, button == 1);
+      Examined(morning, row);
     }
   }
 
  private:
   void Skip(std::string_view text) {
     // The header, and the empty line that a missing line end leaves, are no faults.
-    if (!text.empty() && text != kHeader) ++figures_.skipped;
+    if (!text.empty() && text != kHeader && text != kOldHeader) ++figures_.skipped;
   }
 
   Morning& MorningOf(std::string_view start, int day) {
@@ -156,7 +91,9 @@ class Tally {
     return mornings[k - 1];
   }
 
-  void Examined(Morning& morning, const Line& line, int subject, int row, bool right, bool more) {
+  void Examined(Morning& morning, const Row& line) {
+    const int subject = line.subject, row = line.row;
+    const bool right = line.mark == Mark::Right, more = line.button == 1;
     if (row <= run_.lastRow) {
       // A new click; the one before it dealt anew when it was "Ещё" with all three right.
       if (run_.clickMore && run_.clickRight == 3) {
@@ -169,21 +106,21 @@ class Tally {
     run_.clickRight += right;
 
     Problem& problem = run_.rows[row];
-    if (problem.subject != subject || problem.text != line[kProblem]) {
+    if (problem.subject != subject || problem.text != line.problem) {
       problem = Problem();
       problem.subject = subject;
-      problem.text = line[kProblem];
+      problem.text = line.problem;
     }
-    const std::string_view typed = TrimSpaces(line[kTyped]);
-    if (typed.empty() || line[kTyped] == problem.lastTyped) return;
-    problem.lastTyped = line[kTyped];
+    const std::string_view typed = TrimSpaces(line.typed);
+    if (typed.empty() || line.typed == problem.lastTyped) return;
+    problem.lastTyped = line.typed;
 
     MissedWord* word = subject == 0 ? nullptr : &WordOf(subject, line);
     if (!problem.answered) {
       problem.answered = true;
       ++morning.firstTries[subject];
       morning.firstRight[subject] += right;
-      if (Fact* fact = subject == 0 ? FactOf(figures_, line[kProblem]) : nullptr) {
+      if (Fact* fact = subject == 0 ? FactOf(figures_, line.problem) : nullptr) {
         ++fact->asked;
         fact->missed += !right;
       }
@@ -194,26 +131,26 @@ class Tally {
     }
     if (right) return;
 
-    if (run_.lastMistake == line[kProblem] && !morning.mistakes.empty()) {
+    if (run_.lastMistake == line.problem && !morning.mistakes.empty()) {
       morning.mistakes += ", ";
     } else {
-      run_.lastMistake = line[kProblem];
+      run_.lastMistake = line.problem;
       if (!morning.mistakes.empty()) morning.mistakes += "; ";
-      morning.mistakes += line[kProblem];
+      morning.mistakes += line.problem;
       morning.mistakes += ": ";
     }
     morning.mistakes += typed;
     if (word) Count(word->wrong, typed);
   }
 
-  MissedWord& WordOf(int subject, const Line& line) {
+  MissedWord& WordOf(int subject, const Row& line) {
     auto& words = figures_.words;
     size_t k = words.size();
-    while (k > 0 && !(words[k - 1].subject == subject && words[k - 1].shown == line[kProblem])) --k;
+    while (k > 0 && !(words[k - 1].subject == subject && words[k - 1].shown == line.problem)) --k;
     MissedWord& word = k > 0 ? words[k - 1] : words.emplace_back();
     word.subject = subject;
-    word.shown = line[kProblem];
-    word.accepted = line[kAccepted];  // the latest, should the dictionary have changed
+    word.shown = line.problem;
+    word.accepted = line.accepted;  // the latest, should the dictionary have changed
     return word;
   }
 
@@ -272,14 +209,7 @@ Figures Summarize(const std::string& journal, int today) {
   Figures figures;
   figures.today = today;
   Tally tally(figures);
-  std::string_view text(journal);
-  size_t begin = text.size() >= 3 && Part(text, 0, 3) == kBom ? 3 : 0;
-  while (begin < text.size()) {
-    size_t end = begin;
-    while (end < text.size() && text[end] != '\n') ++end;
-    tally.Add(Part(text, begin, end - begin - (end > begin && text[end - 1] == '\r')));
-    begin = end + 1;
-  }
+  ForEachLine(journal, [&tally](std::string_view line) { tally.Add(line); });
 
   figures.week = PeriodOf(figures.mornings, today - 6, today);
   figures.month = PeriodOf(figures.mornings, today - 29, today);

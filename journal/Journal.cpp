@@ -23,7 +23,8 @@ const char* Token(Verdict verdict) {
 Journal::Journal(platform::Platform& platform)
     : platform_(platform),
       journalPath_(platform.DataPath() + L"\\" + kJournalName),
-      reportPath_(platform.DataPath() + L"\\" + kReportName) {}
+      reportPath_(platform.DataPath() + L"\\" + kReportName),
+      account_(platform.GetAccount().name) {}
 
 void Journal::QuizShown() {
   runStart_ = platform_.GetLocalTime();
@@ -35,8 +36,8 @@ void Journal::Product(int button, int row, int factor1, int factor2, const std::
                       Verdict verdict) {
   Text line;
   Begin(line, 0, button) << "\t" << row + 1 << "\t" << factor1 << kTimes << factor2 << "\t"
-                         << factor1 * factor2 << "\t" << typed << "\t" << Token(verdict) << "\r\n";
-  Append(line.bytes);
+                         << factor1 * factor2 << "\t" << typed << "\t" << Token(verdict);
+  End(line);
 }
 
 void Journal::Word(int button, int subject, int row, const std::wstring& shown, const std::wstring& answer,
@@ -44,14 +45,14 @@ void Journal::Word(int button, int subject, int row, const std::wstring& shown, 
   Text line;
   Begin(line, subject, button) << "\t" << row + 1 << "\t" << shown << "\t" << answer;
   if (!alternative.empty()) line << kOr << alternative;
-  line << "\t" << typed << "\t" << (right ? kRight : kWrong) << "\r\n";
-  Append(line.bytes);
+  line << "\t" << typed << "\t" << (right ? kRight : kWrong);
+  End(line);
 }
 
 void Journal::Unlocked() {
   Text line;
-  Begin(line, subject_, 0) << "\t\t\t\t\t" << kUnlocked << "\r\n";
-  Append(line.bytes);
+  Begin(line, subject_, 0) << "\t\t\t\t\t" << kUnlocked;
+  End(line);
   WriteReport();
 }
 
@@ -60,6 +61,11 @@ Text& Journal::Begin(Text& line, int subject, int button) {
   const std::uint32_t tenths = (platform_.GetTickCount() - shownAt_) / 100;
   return line << platform_.GetLocalTime() << "\t" << runStart_ << "\t" << static_cast<int>(tenths / 10) << "."
               << static_cast<int>(tenths % 10) << "\t" << subject << "\t" << (button == 0 ? kDone : kMore);
+}
+
+void Journal::End(Text& line) {
+  line << "\t" << account_ << "\r\n";
+  Append(line.bytes);
 }
 
 void Journal::Append(const std::string& line) {

@@ -41,12 +41,15 @@ class Journal {
  private:
   // The columns up to the button; the caller adds the rest and the line end.
   Text& Begin(Text& line, int subject, int button);
+  // Adds the account and the line end, and appends the line.
+  void End(Text& line);
   void Append(const std::string& line);
   bool Read(std::string& bytes);
   void Trim();
 
   platform::Platform& platform_;
   const std::wstring journalPath_, reportPath_;
+  const std::wstring account_;  // the Windows account the program runs for: siblings share one computer
   platform::LocalTime runStart_;
   std::uint32_t shownAt_ = 0;
   int subject_ = 0;  // of the last line, for the unlock line

@@ -1,6 +1,7 @@
 // The journal's line format, shared by the code that writes lines and the code that reads them back:
 // UTF-8 text with a byte-order mark, a header line, then one line per examined answer, tab-separated
-// columns, CR LF line ends.
+// columns, CR LF line ends. The last column, the account, came after the first journals were written: their
+// lines end with the verdict, and spreadsheets that read them keep their columns.
 #pragma once
 
 #include <string_view>
@@ -10,10 +11,13 @@ namespace journal {
 // What every journal begins with: the byte-order mark and the header line.
 inline constexpr char kJournalStart[] =
     "\xEF\xBB\xBF"
-    "time\trun\tseconds\tsubject\tbutton\trow\tproblem\taccepted\ttyped\tverdict\r\n";
+    "time\trun\tseconds\tsubject\tbutton\trow\tproblem\taccepted\ttyped\tverdict\taccount\r\n";
 inline constexpr std::string_view kBom(kJournalStart, 3);
 inline constexpr std::string_view kHeader(kJournalStart + 3, sizeof kJournalStart - 6);
-constexpr int kColumns = 10;
+// The header of the journals written before the account column.
+inline constexpr std::string_view kOldHeader =
+    "time\trun\tseconds\tsubject\tbutton\trow\tproblem\taccepted\ttyped\tverdict";
+constexpr int kColumns = 11;
 
 // The buttons by their captions, and the verdicts.
 inline constexpr char kDone[] = "ВСЁ";

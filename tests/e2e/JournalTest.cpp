@@ -58,10 +58,16 @@ TEST(Journal, AWrongThenRightMorningIsInTheJournalAndTheReport) {
   ASSERT_EQ(lines.size(), 8u);
   EXPECT_EQ(lines[0].at(0), "time");
   const char* verdicts[] = {"right", "wrong", "right", "right", "right", "right"};
+  wchar_t user[256];
+  DWORD userSize = 256;
+  ASSERT_TRUE(GetUserNameW(user, &userSize));
+  char account[1024] = {};
+  WideCharToMultiByte(CP_UTF8, 0, user, -1, account, sizeof account, nullptr, nullptr);
   for (size_t n = 1; n < lines.size(); ++n) {
     const auto& line = lines[n];
     SCOPED_TRACE(n);
-    ASSERT_EQ(line.size(), 10u);
+    ASSERT_EQ(line.size(), 11u);
+    EXPECT_EQ(line[10], account);
     EXPECT_EQ(line[0].size(), 19u);
     EXPECT_EQ(line[1], lines[1][1]);  // one run
     EXPECT_EQ(line[3], "0");

@@ -41,8 +41,9 @@ TEST_F(Journal, EveryExaminedMultiplicationRowIsALineAndTheUnlockOneMore) {
 
   const std::string run = "2024-05-17T07:45:00\t";
   const std::string first = "2024-05-17T07:45:12\t" + run + "12.3\t0\tЕщё\t";
-  EXPECT_EQ(Text(), kStart + first + "1\t7 × 8\t56\t56\tright\r\n" + first + "2\t3 × 4\t12\t11\twrong\r\n" +
-                        first + "3\t9 × 9\t81\t\tnot-a-number\r\n");
+  EXPECT_EQ(Text(), kStart + first + "1\t7 × 8\t56\t56\tright\tМаша\r\n" + first +
+                        "2\t3 × 4\t12\t11\twrong\tМаша\r\n" + first +
+                        "3\t9 × 9\t81\t\tnot-a-number\tМаша\r\n");
   EXPECT_EQ(sim.appends, 3);  // the mark and the header went with the first line
 
   Type(1, L"12");
@@ -53,8 +54,9 @@ TEST_F(Journal, EveryExaminedMultiplicationRowIsALineAndTheUnlockOneMore) {
   form1().cmdOK[0].Click();
   EXPECT_TRUE(sim.ended);
   const std::string last = "2024-05-17T07:45:42\t" + run + "299.7\t0\tВСЁ\t";
-  const std::string tail = last + "1\t7 × 8\t56\t56\tright\r\n" + last + "2\t3 × 4\t12\t12\tright\r\n" +
-                           last + "3\t9 × 9\t81\t81\tright\r\n" + last + "\t\t\t\tunlocked\r\n";
+  const std::string tail = last + "1\t7 × 8\t56\t56\tright\tМаша\r\n" + last +
+                           "2\t3 × 4\t12\t12\tright\tМаша\r\n" + last + "3\t9 × 9\t81\t81\tright\tМаша\r\n" +
+                           last + "\t\t\t\tunlocked\tМаша\r\n";
   EXPECT_EQ(Text().substr(Text().size() - std::min(tail.size(), Text().size())), tail);
   // The report, written after the settings file, already counts this morning.
   EXPECT_NE(sim.files[ReportPath()].find("занятий в журнале: 1,"), std::string::npos);
@@ -75,11 +77,12 @@ TEST_F(Journal, WordRowsCarryTheWordShownAndTheAnswersAccepted) {
   form1().cmdOK[0].Click();
 
   const std::string at = "2024-05-17T07:45:00\t2024-05-17T07:45:00\t0.0\t";
-  EXPECT_EQ(Text(), kStart + at + "1\tЕщё\t1\tcat\tкошка / кот\tКот \tright\r\n" + at +
-                        "1\tЕщё\t2\tcat\tкошка / кот\tкош  ка\twrong\r\n" + at +
-                        "1\tЕщё\t3\tcat\tкошка / кот\t\twrong\r\n" + at +
-                        "2\tВСЁ\t1\tкошка\tcat\tcat\tright\r\n" + at + "2\tВСЁ\t2\tкошка\tcat\t\twrong\r\n" +
-                        at + "2\tВСЁ\t3\tкошка\tcat\t\twrong\r\n");
+  EXPECT_EQ(Text(), kStart + at + "1\tЕщё\t1\tcat\tкошка / кот\tКот \tright\tМаша\r\n" + at +
+                        "1\tЕщё\t2\tcat\tкошка / кот\tкош  ка\twrong\tМаша\r\n" + at +
+                        "1\tЕщё\t3\tcat\tкошка / кот\t\twrong\tМаша\r\n" + at +
+                        "2\tВСЁ\t1\tкошка\tcat\tcat\tright\tМаша\r\n" + at +
+                        "2\tВСЁ\t2\tкошка\tcat\t\twrong\tМаша\r\n" + at +
+                        "2\tВСЁ\t3\tкошка\tcat\t\twrong\tМаша\r\n");
 }
 
 TEST_F(Journal, PastTwoMegabytesTheOldestHalfIsDroppedInWholeLines) {
@@ -87,7 +90,7 @@ TEST_F(Journal, PastTwoMegabytesTheOldestHalfIsDroppedInWholeLines) {
   old.reserve(journal::kJournalLimit + 200);
   for (int n = 0; old.size() <= journal::kJournalLimit; ++n) {
     old += "2024-01-01T07:00:00\t2024-01-01T07:00:00\t1.0\t0\tЕщё\t1\t7 × 8\t56\t" + std::to_string(n) +
-           "\twrong\r\n";
+           "\twrong\tМаша\r\n";
   }
   Text() = old;
   sim.files[ReportPath()] = "old report";
