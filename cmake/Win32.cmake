@@ -17,6 +17,11 @@ if(MINGW)
   # (app/NoExceptions.cpp keeps the runtime's exception machinery out of the exe as well).
   set(product_flags ${section_flags} -fno-exceptions -fno-asynchronous-unwind-tables -fno-unwind-tables
     -fno-threadsafe-statics)
+  # Nothing asks for a type at run time either; the tests, built with the product's code, need the type
+  # information GoogleTest looks at, so only the build of the product alone goes without it.
+  if(QUORVEL_PRODUCT_ONLY)
+    list(APPEND product_flags -fno-rtti)
+  endif()
   target_compile_options(quorvel_core PRIVATE ${product_flags})
   # Everything static: the exe must start on a bare Windows without the MinGW runtime DLLs.
   set(static_link -static)

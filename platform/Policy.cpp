@@ -8,27 +8,29 @@ namespace platform {
 
 namespace {
 
-// UTF-16 (little-endian) as the registry keeps strings; each zero ends one of them.
-std::vector<std::wstring> Strings(const std::string& bytes) {
-  std::vector<std::wstring> strings(1);
+// Calls `each` with every string of a value as the registry keeps strings: UTF-16, little-endian, each
+// ended by a zero; after the last one only when `all`.
+template <class Each>
+void ForEachString(const std::string& bytes, bool all, Each&& each) {
+  std::wstring text;
   for (size_t at = 0; at + 1 < bytes.size(); at += 2) {
-    const auto unit = static_cast<char32_t>(static_cast<unsigned char>(bytes[at]) |
-                                            static_cast<unsigned char>(bytes[at + 1]) << 8);
-    if (unit == 0) {
-      strings.emplace_back();
+    const wchar_t unit = static_cast<wchar_t>(static_cast<unsigned char>(bytes[at]) |
+                                              static_cast<unsigned char>(bytes[at + 1]) << 8);
+    if (unit != 0) {
+      // Where wchar_t is wider than UTF-16 (not on Windows), a surrogate pair becomes one character.
+      if (sizeof(wchar_t) > 2 && unit >= 0xDC00 && unit < 0xE000 && !text.empty() && text.back() >= 0xD800 &&
+          text.back() < 0xDC00) {
+        text.back() = static_cast<wchar_t>(0x10000 + ((text.back() - 0xD800) << 10) + (unit - 0xDC00));
+      } else {
+        text += unit;
+      }
       continue;
     }
-    std::wstring& text = strings.back();
-    // Where wchar_t is wider than UTF-16 (not on Windows), a surrogate pair becomes one character.
-    if constexpr (sizeof(wchar_t) > 2) {
-      if (unit >= 0xDC00 && unit < 0xE000 && !text.empty() && text.back() >= 0xD800 && text.back() < 0xDC00) {
-        text.back() = static_cast<wchar_t>(0x10000 + ((text.back() - 0xD800) << 10) + (unit - 0xDC00));
-        continue;
-      }
-    }
-    text += static_cast<wchar_t>(unit);
+    each(text);
+    if (!all) return;
+    text.clear();
   }
-  return strings;
+  if (!text.empty()) each(text);
 }
 
 bool Read(Platform& platform, const wchar_t* name, std::uint32_t& type, std::string& data) {
@@ -40,16 +42,12 @@ bool Read(Platform& platform, const wchar_t* name, std::uint32_t& type, std::str
 std::wstring Folder(Platform& platform, const wchar_t* name) {
   std::uint32_t type = 0;
   std::string data;
-  if (!Read(platform, name, type, data) || type != REG_SZ_) return {};
-  std::wstring folder = Strings(data).front();
+  std::wstring folder;
+  if (Read(platform, name, type, data) && type == REG_SZ_) {
+    ForEachString(data, false, [&folder](std::wstring& text) { folder.swap(text); });
+  }
   while (folder.size() > 3 && (folder.back() == L'\\' || folder.back() == L'/')) folder.pop_back();
   return folder;
-}
-
-std::wstring Trimmed(const std::wstring& text) {
-  const size_t begin = text.find_first_not_of(L' ');
-  if (begin == std::wstring::npos) return {};
-  return text.substr(begin, text.find_last_not_of(L' ') - begin + 1);
 }
 
 }  // namespace
@@ -66,10 +64,11 @@ Policy ReadPolicy(Platform& platform) {
 
   // One name typed as a plain string counts too.
   if (Read(platform, kSkipAccountsValue, type, data) && (type == REG_MULTI_SZ_ || type == REG_SZ_)) {
-    for (const std::wstring& name : Strings(data)) {
-      if (!Trimmed(name).empty()) policy.skipAccounts.push_back(Trimmed(name));
-      if (type == REG_SZ_) break;
-    }
+    ForEachString(data, type == REG_MULTI_SZ_, [&policy](std::wstring& name) {
+      const size_t begin = name.find_first_not_of(L' ');
+      if (begin != std::wstring::npos)
+        policy.skipAccounts.push_back(name.substr(begin, name.find_last_not_of(L' ') - begin + 1));
+    });
   }
   return policy;
 }
