@@ -239,8 +239,14 @@ std::unique_ptr<InputFile> SimPlatform::OpenInput(const std::wstring& path) {
   return std::make_unique<MemoryFile>(it->second);
 }
 
+bool SimPlatform::Redirected(const std::wstring& path) const {
+  const auto names = hardLinks.find(path);
+  return links.count(path) || links.count(path.substr(0, path.rfind(L'\\'))) ||
+         (names != hardLinks.end() && names->second > 1);
+}
+
 bool SimPlatform::ReplaceFile(const std::wstring& path, const std::string& bytes) {
-  if (readOnly.count(path)) return false;
+  if (readOnly.count(path) || Redirected(path)) return false;
   if (folderReadOnly) {
     if (!files.count(path)) return false;
     files[path] = bytes;
@@ -268,7 +274,7 @@ std::wstring SimPlatform::ShortPath(const std::wstring& path) {
 
 bool SimPlatform::AppendFile(const std::wstring& path, const std::string& bytes) {
   // A folder that takes no new files still lets an existing one grow.
-  if (readOnly.count(path) || (folderReadOnly && !files.count(path))) return false;
+  if (readOnly.count(path) || Redirected(path) || (folderReadOnly && !files.count(path))) return false;
   files[path] += bytes;
   ++appends;
   return true;

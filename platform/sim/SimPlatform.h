@@ -47,6 +47,11 @@ class SimPlatform : public Platform {
   // Short (8.3) forms of paths; any other path is its own short form.
   std::map<std::wstring, std::wstring> shortPaths;
   int appends = 0;  // successful AppendFile calls
+  // What another account may plant in a folder that every account writes: junctions and symbolic links (a
+  // file's or a folder's path), and files with more than one name (hard links: the count of names). No write
+  // goes through them.
+  std::set<std::wstring> links;
+  std::map<std::wstring, int> hardLinks;
   // Makes OpenInput hand out a file of its own (a generated one, say) for a path.
   std::function<std::unique_ptr<InputFile>(const std::wstring&)> openOverride;
 
@@ -151,6 +156,8 @@ class SimPlatform : public Platform {
  private:
   // Activates a form as a click or the binding would, and gives the focus back to its control.
   void Activate(forms::Form& form);
+  // A write to the file would land elsewhere, or in another file too.
+  bool Redirected(const std::wstring& path) const;
   void MoveFocus(forms::Control* to);
   Policy freshPolicy_;
   std::wstring freshDataPath_;

@@ -29,11 +29,51 @@ bool WriteThrough(HANDLE file, const std::string& bytes) {
          written == bytes.size() && FlushFileBuffers(file);
 }
 
+// The data folder is shared by every account, and the program may run with a parent's rights: a child's
+// account could plant a junction or a symbolic link there, or a second name (a hard link) of a file that
+// only a parent may change, to send a parent's writes elsewhere. So nothing is written through a name that
+// leads elsewhere, and no file with more than one name is written. Cloud files and the like are reparse
+// points too, but they stay where they are: only the kinds that stand for another name count.
+bool LeadsElsewhere(HANDLE handle) {
+  FILE_ATTRIBUTE_TAG_INFO tag;
+  return !GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tag, sizeof tag) ||
+         ((tag.FileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) && IsReparseTagNameSurrogate(tag.ReparseTag));
+}
+
+// The open file is the one its name says, and its only name.
+bool MayWrite(HANDLE file) {
+  BY_HANDLE_FILE_INFORMATION info;
+  return !LeadsElsewhere(file) && GetFileInformationByHandle(file, &info) && info.nNumberOfLinks <= 1;
+}
+
+// The folder that holds `path` is a folder where it stands, not a junction or a link to one. A reparse
+// point whose kind is not told (Wine's view of a symbolic link) counts as one that leads elsewhere.
+bool FolderInPlace(const std::wstring& path) {
+  const std::wstring folder = path.substr(0, path.find_last_of(L"\\/"));
+  WIN32_FIND_DATAW found;
+  HANDLE search = FindFirstFileW(folder.c_str(), &found);
+  if (search == INVALID_HANDLE_VALUE) return folder.size() == 2 && folder[1] == L':';  // a drive's root
+  FindClose(search);
+  return !(found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ||
+         (found.dwReserved0 != 0 && !IsReparseTagNameSurrogate(found.dwReserved0));
+}
+
+// Opens the file itself, never what a link of that name leads to; a file that must not be written is closed
+// again and counts as one that could not be opened.
+HANDLE OpenToWrite(const std::wstring& path, DWORD access, DWORD share, DWORD disposition) {
+  HANDLE file = CreateFileW(path.c_str(), access | FILE_READ_ATTRIBUTES, share, nullptr, disposition,
+                            FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+  if (file != INVALID_HANDLE_VALUE && !MayWrite(file)) {
+    CloseHandle(file);
+    return INVALID_HANDLE_VALUE;
+  }
+  return file;
+}
+
 // Rewrites an existing file where it lies. Not safe against a power cut, so only for a folder that lets
 // no other file be made or renamed. Opened as it is rather than created anew, which a hidden file refuses.
 bool WriteInPlace(const std::wstring& path, const std::string& bytes) {
-  HANDLE file =
-      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = OpenToWrite(path, GENERIC_WRITE, 0, OPEN_EXISTING);
   if (file == INVALID_HANDLE_VALUE) return false;
   const bool written = WriteThrough(file, bytes) && SetEndOfFile(file);
   return CloseHandle(file) && written;
@@ -103,10 +143,17 @@ std::unique_ptr<InputFile> Win32Platform::OpenInput(const std::wstring& path) {
 }
 
 bool Win32Platform::ReplaceFile(const std::wstring& path, const std::string& bytes) {
-  // A fixed name beside the file: what a power cut leaves of it is overwritten by the next save.
+  if (!FolderInPlace(path)) return false;
+  if (GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES) {
+    HANDLE old = OpenToWrite(path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+    if (old == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(old);
+  }
+  // A fixed name beside the file: what a power cut leaves of it goes before the next save, and so does
+  // whatever else was put under that name (removing a link removes the link, not what it leads to).
   const std::wstring temporary = path + L".tmp";
-  HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  DeleteFileW(temporary.c_str());
+  HANDLE file = OpenToWrite(temporary, GENERIC_WRITE, 0, CREATE_NEW);
   if (file == INVALID_HANDLE_VALUE) return WriteInPlace(path, bytes);
   const bool written = WriteThrough(file, bytes);
   if (!CloseHandle(file) || !written) {
@@ -159,8 +206,8 @@ std::wstring Win32Platform::ShortPath(const std::wstring& path) {
 bool Win32Platform::AppendFile(const std::wstring& path, const std::string& bytes) {
   // With only the right to append, every write lands at the file's current end, so a line is never
   // written over another one.
-  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (!FolderInPlace(path)) return false;
+  HANDLE file = OpenToWrite(path, FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_ALWAYS);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);

@@ -58,6 +58,28 @@ TEST_F(Policy, AnyOtherCopyAndAnIncompleteRecordKeepTheFilesBesideTheProgram) {
   }
 }
 
+// A child's account may plant links in the shared data folder; a parent's run writes through none of them,
+// as if the write had failed, and the quiz goes on as it does when a folder cannot be written.
+TEST_F(Policy, NoWriteGoesThroughAPlantedLinkOrIntoAFileWithASecondName) {
+  const std::wstring ini = kData + L"\\quorvel.ini", journal = kData + L"\\quorvel_journal.txt";
+  for (int variant = 0; variant < 3; ++variant) {
+    sim = platform::SimPlatform();
+    Install();
+    sim.files[ini] = "Predmet=0\r\nFont=12\r\nparent\r\n";
+    sim.files[journal] = "a parent's file";
+    if (variant == 0) sim.links.insert(kData);  // the data folder itself is a junction
+    if (variant == 1) sim.links.insert(ini);
+    if (variant == 2) sim.hardLinks[journal] = 2;
+    Start();
+    AnswerAllRight();
+    form1().cmdOK[0].Click();
+    EXPECT_TRUE(sim.ended) << variant;
+    EXPECT_EQ(sim.files[ini] == "Predmet=0\r\nFont=12\r\nparent\r\n", variant != 2) << variant;
+    EXPECT_EQ(sim.files[journal] == "a parent's file", variant != 1) << variant;
+    EXPECT_EQ(sim.files.count(kData + L"\\quorvel_report.html"), variant == 0 ? 0u : 1u) << variant;
+  }
+}
+
 TEST_F(Policy, ALeftOutAccountEndsAtOnceWithoutReadingOrWritingAnything) {
   sim.files[IniPath()] = "Predmet=0\r\nFont=12\r\n";
   const auto before = sim.files;

@@ -73,4 +73,72 @@ TEST_F(Files, WhereNoOtherFileCanBeMadeTheFileIsRewrittenWhereItLies) {
   EXPECT_TRUE(Hidden());
 }
 
+// What a child's account could plant in the shared data folder to send a parent's writes elsewhere.
+class PlantedLinks : public Files {
+ protected:
+  void TearDown() override {
+    DeleteFileW(journal.c_str());
+    DeleteFileW(elsewhere.c_str());
+    RemoveDirectoryW(outside.c_str());
+    Files::TearDown();
+  }
+  // Under Wine: `ln -s` on the Unix side, started as Wine starts any Unix program.
+  static bool UnixSymbolicLink(const std::wstring& target, const std::wstring& link) {
+    using UnixName = char*(CDECL*)(const wchar_t*);
+    const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    const std::wstring folder = link.substr(0, link.rfind(L'\\'));
+    if (!unixName) return false;
+    std::string command = std::string("Z:\\bin\\ln -s \"") + unixName(target.c_str()) + "\" \"" +
+                          unixName(folder.c_str()) + "/" +
+                          std::string(link.begin() + folder.size() + 1, link.end()) + "\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+      return false;
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    // Wine cannot wait for a Unix process: the link's arrival is what is waited for.
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 10000; Sleep(10)) {
+      if (GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES) return true;
+    }
+    return false;
+  }
+  bool Writes(const std::wstring& file) {
+    const bool replaced = platform.ReplaceFile(file, "new");
+    const bool appended = platform.AppendFile(file, "line\r\n");
+    return replaced || appended;
+  }
+
+  const std::wstring journal = platform.folder + L"\\quorvel_journal.txt";
+  const std::wstring outside = platform.folder + L"-outside", elsewhere = outside + L"\\system.txt";
+};
+
+TEST_F(PlantedLinks, AFileWithASecondNameIsNeitherReplacedNorAppendedTo) {
+  CreateDirectoryW(outside.c_str(), nullptr);
+  Put(elsewhere, "a parent's file");
+  ASSERT_TRUE(CreateHardLinkW(journal.c_str(), elsewhere.c_str(), nullptr));
+  EXPECT_FALSE(Writes(journal));
+  EXPECT_EQ(Read(elsewhere), "a parent's file");
+  EXPECT_FALSE(TemporaryLeft());
+  // Once it is the only name again, the file is the program's to write.
+  DeleteFileW(elsewhere.c_str());
+  EXPECT_TRUE(platform.AppendFile(journal, "line\r\n"));
+}
+
+// Wine makes no junctions, and no symbolic links of its own; it shows a Unix symbolic link to a folder as a
+// folder that is a reparse point, which is what a junction looks like from here.
+TEST_F(PlantedLinks, AFolderThatIsALinkTakesNoWrite) {
+  CreateDirectoryW(outside.c_str(), nullptr);
+  const std::wstring linked = platform.folder + L"\\data";
+  ASSERT_TRUE(UnixSymbolicLink(outside, linked));
+  ASSERT_TRUE(GetFileAttributesW(linked.c_str()) & FILE_ATTRIBUTE_REPARSE_POINT);
+  EXPECT_FALSE(Writes(linked + L"\\quorvel.ini"));
+  EXPECT_EQ(GetFileAttributesW((outside + L"\\quorvel.ini").c_str()), INVALID_FILE_ATTRIBUTES);
+  RemoveDirectoryW(linked.c_str());
+  DeleteFileW(linked.c_str());
+}
+
 }  // namespace
