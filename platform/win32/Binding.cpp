@@ -30,9 +30,7 @@ int ScreenDpi() {
 }  // namespace
 
 Win32Platform::Win32Platform(HINSTANCE instance, int dpi)
-    : instance_(instance), scale_(dpi > 0 ? dpi : ScreenDpi()) {
-  Window::RegisterClasses(instance_);
-}
+    : instance_(instance), scale_(dpi > 0 ? dpi : ScreenDpi()) {}
 
 DWORD ChildStyle(const Control& control) {
   return WS_CHILD | WS_CLIPSIBLINGS | (control.Visible() ? WS_VISIBLE : 0) |
@@ -82,6 +80,9 @@ void CreateChildren(Win32Platform& platform, Form& form, Control* container, HWN
 }
 
 void Win32Platform::Load(Form& form) {
+  // Registered with the first window, not before: the first class wakes the whole window system (tens of
+  // milliseconds under Wine), which a run that ends before its window never needs.
+  Window::RegisterClasses(instance_);
   auto window = std::make_unique<FormWindow>(*this, form);
   if (!window->Create(nullptr, 0)) return;
   HWND hwnd = window.release()->hwnd();

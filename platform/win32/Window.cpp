@@ -52,6 +52,7 @@ Window::~Window() {
 }
 
 void Window::RegisterClasses(HINSTANCE instance) {
+  if (g_formClass) return;
   WNDCLASSEXW form{};
   form.cbSize = sizeof form;
   form.lpfnWndProc = Proc;

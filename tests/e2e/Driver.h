@@ -204,17 +204,22 @@ class Quiz {
   // Starts the program and waits until it takes input: the quiz window shown, a window of the program in
   // the foreground and the focus in one of its controls.
   void Start() {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    std::wstring command = L"\"" + exe_ + L"\"";
-    ASSERT_TRUE(CreateProcessW(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                               folder_.c_str(), &startup, &process_));
+    Launch();
     ASSERT_TRUE(WaitFor([this] {
       DWORD foreground = 0;
       GetWindowThreadProcessId(GetForegroundWindow(), &foreground);
       return (form1_ = TopLevel(L"Таблица умножения")) && IsWindowVisible(form1_) &&
              foreground == process_.dwProcessId && Focus();
     })) << "the quiz did not come up";
+  }
+
+  // Starts the program as Windows starts it at log-on: its quoted path, in its own folder.
+  void Launch() {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring command = L"\"" + exe_ + L"\"";
+    ASSERT_TRUE(CreateProcessW(exe_.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                               folder_.c_str(), &startup, &process_));
   }
 
   struct Search {
@@ -245,6 +250,23 @@ class Quiz {
   }
   bool Ends(int milliseconds = 10000) const {
     return process_.hProcess && WaitForSingleObject(process_.hProcess, milliseconds) == WAIT_OBJECT_0;
+  }
+  DWORD ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_.hProcess, &code);
+    return code;
+  }
+  // The names of the files in the program's folder.
+  std::vector<std::wstring> Files() const {
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((folder_ + L"\\*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.push_back(found.cFileName);
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+    return names;
   }
   HWND Focus() const { return ThreadInfo().hwndFocus; }
   // The window the program moves with the mouse right now, or null.
