@@ -57,6 +57,8 @@ foreach(name readme.txt quorvel_vcb.ini)
     list(APPEND dist_files ${CMAKE_CURRENT_SOURCE_DIR}/dist/${name})
   endif()
 endforeach()
+# The release's time for every link, then the files as they ship (cmake/Release.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/Release.cmake)
 
 if(QUORVEL_PRODUCT_TOOLCHAIN AND NOT QUORVEL_PRODUCT_ONLY)
   include(ExternalProject)
@@ -65,6 +67,7 @@ if(QUORVEL_PRODUCT_TOOLCHAIN AND NOT QUORVEL_PRODUCT_ONLY)
     BINARY_DIR ${CMAKE_BINARY_DIR}/product
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${QUORVEL_PRODUCT_TOOLCHAIN} -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
       -DQUORVEL_PRODUCT_ONLY=ON -DQUORVEL_OUTPUT_DIR=${QUORVEL_OUTPUT_DIR}
+      -DQUORVEL_SOURCE_DATE_EPOCH=${QUORVEL_SOURCE_DATE_EPOCH}
     INSTALL_COMMAND ""
     # Its own build knows when the sources changed.
     BUILD_ALWAYS ON
@@ -78,15 +81,9 @@ if(QUORVEL_PRODUCT_ONLY)
   return()
 endif()
 
-# `cmake --build --preset win32 --target package` makes quorvel-<version>-win32.zip.
 if(dist_files)
   install(FILES ${dist_files} DESTINATION .)
 endif()
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME quorvel)
-set(CPACK_SYSTEM_NAME win32)
-set(CPACK_PACKAGE_FILE_NAME quorvel-${PROJECT_VERSION}-win32)
-include(CPack)
 
 # --- the parents' setup program: `--target installer` makes quorvel-setup.exe, `package` makes it too -------------
 
@@ -96,17 +93,20 @@ if(MAKENSIS AND dist_files)
   file(GLOB installer_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/installer/*.ns?)
   add_custom_command(OUTPUT ${setup_exe}
     COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8
-      -DVERSION=${PROJECT_VERSION} -DVERSION4=${quorvel_version4}
-      -DEXE=${quorvel_exe} -DDIST=${CMAKE_CURRENT_SOURCE_DIR}/dist -DRESOURCES=${resources_dir}
+      -DVERSION=${PROJECT_VERSION} -DVERSION4=${quorvel_version4} ${release_nsis_defines}
       -DOUTFILE=${setup_exe} ${CMAKE_CURRENT_SOURCE_DIR}/installer/quorvel.nsi
-    DEPENDS quorvel ${quorvel_exe} ${installer_sources} ${dist_files} ${resources_dir}/quorvel.ico
+    DEPENDS quorvel ${release_stamp} ${installer_sources} ${resources_dir}/quorvel.ico
       ${resources_dir}/installer-wizard.bmp
     VERBATIM)
   # Part of every build, so that `package` and the installer's tests always find it fresh.
   add_custom_target(installer ALL DEPENDS ${setup_exe})
+  add_dependencies(installer release_files)
 else()
   message(STATUS "makensis not found: no setup program (Debian: apt-get install nsis)")
 endif()
+
+# `cmake --build --preset win32 --target package`: quorvel-<version>-win32.zip, the setup program and SHA256SUMS.
+quorvel_add_package()
 
 # --- start-up benchmark (`--target quorvel startup_bench`, run by scripts/bench) -----------------------------------
 
