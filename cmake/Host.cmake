@@ -17,7 +17,8 @@ include(GoogleTest)
 file(GLOB host_tests CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/tests/host/*.cpp)
 add_executable(host_tests ${host_tests})
 target_link_libraries(host_tests PRIVATE quorvel_sim GTest::gtest GTest::gtest_main)
-gtest_discover_tests(host_tests DISCOVERY_MODE PRE_TEST)
+# The label selects these tests alike in scripts/test and the Windows workflow.
+gtest_discover_tests(host_tests DISCOVERY_MODE PRE_TEST PROPERTIES LABELS host)
 
 # libFuzzer targets: the quiz code is instrumented for coverage, each target gets libFuzzer's main.
 if(QUORVEL_FUZZ)

@@ -171,14 +171,16 @@ function(quorvel_path_literal var path)
   set(${var} "\"${literal}\"" PARENT_SCOPE)
 endfunction()
 
-function(quorvel_add_test_exe name)
+# quorvel_add_test_exe(NAME LABEL): the label (win32, e2e) selects the tests alike in scripts/test and the Windows
+# workflow.
+function(quorvel_add_test_exe name label)
   if(MINGW)
     target_link_options(${name} PRIVATE ${static_link})
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT ${test_timeout}
-    PROPERTIES ${test_properties})
+    PROPERTIES ${test_properties} LABELS ${label})
 endfunction()
 
 if(win32_test_sources)
@@ -186,7 +188,7 @@ if(win32_test_sources)
   # The number conversions use the Windows C library on Windows: their host tests run here as well.
   add_executable(win32_tests ${win32_test_sources} tests/host/ConvertTest.cpp ${resource_script})
   target_link_libraries(win32_tests PRIVATE quorvel_win32 ${gtest_libraries})
-  quorvel_add_test_exe(win32_tests)
+  quorvel_add_test_exe(win32_tests win32)
 endif()
 
 if(e2e_test_sources)
@@ -197,7 +199,7 @@ if(e2e_test_sources)
   add_dependencies(e2e_tests quorvel)
   quorvel_path_literal(quorvel_exe_literal ${quorvel_exe})
   target_compile_definitions(e2e_tests PRIVATE "QUORVEL_EXE_PATH=${quorvel_exe_literal}")
-  quorvel_add_test_exe(e2e_tests)
+  quorvel_add_test_exe(e2e_tests e2e)
 endif()
 
 # The setup program's tests install into Wine's registry and folders, each test in a prefix of its own, so they
@@ -219,5 +221,5 @@ if(installer_test_sources AND TARGET installer AND CMAKE_CROSSCOMPILING AND TARG
   gtest_discover_tests(installer_tests
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT ${test_timeout}
-    PROPERTIES TIMEOUT 300 RESOURCE_LOCK quorvel_desktop)
+    PROPERTIES TIMEOUT 300 RESOURCE_LOCK quorvel_desktop LABELS installer)
 endif()
