@@ -104,6 +104,9 @@ foreach(file ${release_resources})
   list(APPEND staged_resources ${release_resources_dir}/${name})
 endforeach()
 find_program(TOUCH touch)
+if(NOT TOUCH)
+  message(WARNING "touch not found: the setup program and the zip keep the build's times, not the release's")
+endif()
 # The copies are byproducts, not outputs: a Makefile generator would touch every output but the first, and so
 # give them the build's time. The stamp stands for them.
 set(release_stamp ${release_dir}.stamp)
