@@ -62,6 +62,8 @@ foreach(name readme.txt quorvel_vcb.ini)
     list(APPEND dist_files ${CMAKE_CURRENT_SOURCE_DIR}/dist/${name})
   endif()
 endforeach()
+# The release's time for every link, then the files as they ship (cmake/Release.cmake).
+include(${CMAKE_CURRENT_LIST_DIR}/Release.cmake)
 
 if(QUORVEL_PRODUCT_TOOLCHAIN AND NOT QUORVEL_PRODUCT_ONLY)
   include(ExternalProject)
@@ -70,6 +72,7 @@ if(QUORVEL_PRODUCT_TOOLCHAIN AND NOT QUORVEL_PRODUCT_ONLY)
     BINARY_DIR ${CMAKE_BINARY_DIR}/product
     CMAKE_ARGS -DCMAKE_TOOLCHAIN_FILE=${QUORVEL_PRODUCT_TOOLCHAIN} -DCMAKE_BUILD_TYPE=${CMAKE_BUILD_TYPE}
       -DQUORVEL_PRODUCT_ONLY=ON -DQUORVEL_OUTPUT_DIR=${QUORVEL_OUTPUT_DIR}
+      -DQUORVEL_SOURCE_DATE_EPOCH=${QUORVEL_SOURCE_DATE_EPOCH}
     INSTALL_COMMAND ""
     # Its own build knows when the sources changed.
     BUILD_ALWAYS ON
@@ -83,15 +86,9 @@ if(QUORVEL_PRODUCT_ONLY)
   return()
 endif()
 
-# `cmake --build --preset win32 --target package` makes quorvel-<version>-win32.zip.
 if(dist_files)
   install(FILES ${dist_files} DESTINATION .)
 endif()
-set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME quorvel)
-set(CPACK_SYSTEM_NAME win32)
-set(CPACK_PACKAGE_FILE_NAME quorvel-${PROJECT_VERSION}-win32)
-include(CPack)
 
 # --- the parents' setup program: `--target installer` makes quorvel-setup.exe, `package` makes it too -------------
 
@@ -101,17 +98,20 @@ if(MAKENSIS AND dist_files)
   file(GLOB installer_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/installer/*.ns?)
   add_custom_command(OUTPUT ${setup_exe}
     COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8
-      -DVERSION=${PROJECT_VERSION} -DVERSION4=${quorvel_version4}
-      -DEXE=${quorvel_exe} -DDIST=${CMAKE_CURRENT_SOURCE_DIR}/dist -DRESOURCES=${resources_dir}
+      -DVERSION=${PROJECT_VERSION} -DVERSION4=${quorvel_version4} ${release_nsis_defines}
       -DOUTFILE=${setup_exe} ${CMAKE_CURRENT_SOURCE_DIR}/installer/quorvel.nsi
-    DEPENDS quorvel ${quorvel_exe} ${installer_sources} ${dist_files} ${resources_dir}/quorvel.ico
+    DEPENDS quorvel ${release_stamp} ${installer_sources} ${resources_dir}/quorvel.ico
       ${resources_dir}/installer-wizard.bmp
     VERBATIM)
   # Part of every build, so that `package` and the installer's tests always find it fresh.
   add_custom_target(installer ALL DEPENDS ${setup_exe})
+  add_dependencies(installer release_files)
 else()
   message(STATUS "makensis not found: no setup program (Debian: apt-get install nsis)")
 endif()
+
+# `cmake --build --preset win32 --target package`: quorvel-<version>-win32.zip, the setup program and SHA256SUMS.
+quorvel_add_package()
 
 # --- start-up benchmark (`--target quorvel startup_bench`, run by scripts/bench) -----------------------------------
 
@@ -176,14 +176,16 @@ function(quorvel_path_literal var path)
   set(${var} "\"${literal}\"" PARENT_SCOPE)
 endfunction()
 
-function(quorvel_add_test_exe name)
+# quorvel_add_test_exe(NAME LABEL): the label (win32, e2e) selects the tests alike in scripts/test and the Windows
+# workflow.
+function(quorvel_add_test_exe name label)
   if(MINGW)
     target_link_options(${name} PRIVATE ${static_link})
   endif()
   gtest_discover_tests(${name}
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT ${test_timeout}
-    PROPERTIES ${test_properties})
+    PROPERTIES ${test_properties} LABELS ${label})
 endfunction()
 
 if(win32_test_sources)
@@ -191,7 +193,7 @@ if(win32_test_sources)
   # The number conversions use the Windows C library on Windows: their host tests run here as well.
   add_executable(win32_tests ${win32_test_sources} tests/host/ConvertTest.cpp ${resource_script})
   target_link_libraries(win32_tests PRIVATE quorvel_win32 ${gtest_libraries})
-  quorvel_add_test_exe(win32_tests)
+  quorvel_add_test_exe(win32_tests win32)
 endif()
 
 if(e2e_test_sources)
@@ -202,7 +204,7 @@ if(e2e_test_sources)
   add_dependencies(e2e_tests quorvel)
   quorvel_path_literal(quorvel_exe_literal ${quorvel_exe})
   target_compile_definitions(e2e_tests PRIVATE "QUORVEL_EXE_PATH=${quorvel_exe_literal}")
-  quorvel_add_test_exe(e2e_tests)
+  quorvel_add_test_exe(e2e_tests e2e)
 endif()
 
 # The setup program's tests install into Wine's registry and folders, each test in a prefix of its own, so they
@@ -224,5 +226,5 @@ if(installer_test_sources AND TARGET installer AND CMAKE_CROSSCOMPILING AND TARG
   gtest_discover_tests(installer_tests
     DISCOVERY_MODE PRE_TEST
     DISCOVERY_TIMEOUT ${test_timeout}
-    PROPERTIES TIMEOUT 300 RESOURCE_LOCK quorvel_desktop)
+    PROPERTIES TIMEOUT 300 RESOURCE_LOCK quorvel_desktop LABELS installer)
 endif()

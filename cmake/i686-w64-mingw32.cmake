@@ -1,6 +1,15 @@
 # Cross-compiling for 32-bit Windows with MinGW-w64: Debian's g++-mingw-w64-i686-posix for the tests, whose
 # GoogleTest needs std::mutex and friends; the product takes the -win32 compilers (i686-w64-mingw32-win32.cmake),
 # which need no threads library in the exe.
+if(CMAKE_HOST_WIN32)
+  # On Windows, in MSYS2's MINGW32 shell, the same build is a native one: its gcc for the product and the tests
+  # alike, and the tests run as they are, without Wine.
+  set(CMAKE_C_COMPILER gcc)
+  set(CMAKE_CXX_COMPILER g++)
+  set(CMAKE_RC_COMPILER windres)
+  return()
+endif()
+
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 

@@ -14,6 +14,7 @@
 ; Exit code 0 on success, 2 when a choice is refused or a part of the installation failed.
 
 Unicode true
+!include "${__FILEDIR__}/release.nsh"
 ManifestDPIAware true
 RequestExecutionLevel admin
 SetCompressor /SOLID lzma
