@@ -239,8 +239,12 @@ std::unique_ptr<InputFile> SimPlatform::OpenInput(const std::wstring& path) {
   return std::make_unique<MemoryFile>(it->second);
 }
 
+bool SimPlatform::Linked(const std::wstring& path) const {
+  return links.count(path) || links.count(path.substr(0, path.find_last_of(L'\\')));
+}
+
 bool SimPlatform::ReplaceFile(const std::wstring& path, const std::string& bytes) {
-  if (readOnly.count(path)) return false;
+  if (readOnly.count(path) || Linked(path)) return false;
   if (folderReadOnly) {
     if (!files.count(path)) return false;
     files[path] = bytes;
@@ -268,7 +272,7 @@ std::wstring SimPlatform::ShortPath(const std::wstring& path) {
 
 bool SimPlatform::AppendFile(const std::wstring& path, const std::string& bytes) {
   // A folder that takes no new files still lets an existing one grow.
-  if (readOnly.count(path) || (folderReadOnly && !files.count(path))) return false;
+  if (readOnly.count(path) || Linked(path) || (folderReadOnly && !files.count(path))) return false;
   files[path] += bytes;
   ++appends;
   return true;

@@ -40,6 +40,9 @@ class SimPlatform : public Platform {
   std::map<std::wstring, std::string> files;
   std::set<std::wstring> unreadable, readOnly;
   bool folderReadOnly = false;
+  // Names that lead elsewhere (a junction or a symbolic link, at a file or at its folder) and files with a
+  // second name (a hard link): the program's writes must never go through them.
+  std::set<std::wstring> links;
   // Replacing a file takes four steps: a temporary file beside it is created (1), written (2) and
   // flushed to the disk (3), then renamed over the file (4). The power fails after this many steps of
   // the next replace (-1: never): the disk keeps what it held at that moment, and the call fails.
@@ -152,6 +155,8 @@ class SimPlatform : public Platform {
   // Activates a form as a click or the binding would, and gives the focus back to its control.
   void Activate(forms::Form& form);
   void MoveFocus(forms::Control* to);
+  // The file, or the folder it lies in, is one of the links.
+  bool Linked(const std::wstring& path) const;
   Policy freshPolicy_;
   std::wstring freshDataPath_;
   std::map<const forms::Form*, Handle> handles_;

@@ -1,4 +1,5 @@
-// The files behind Platform: the program's folder, reading, safe replacing, appending.
+// The files behind Platform: the program's folder, reading, safe replacing, appending, and never a write
+// through a link.
 // https://learn.microsoft.com/windows/win32/fileio/file-management-functions
 #include <windows.h>
 
@@ -29,11 +30,84 @@ bool WriteThrough(HANDLE file, const std::string& bytes) {
          written == bytes.size() && FlushFileBuffers(file);
 }
 
+// The name behind an open handle as the file system resolved it, every link followed; empty when unknown.
+std::wstring FinalPath(HANDLE handle) {
+  std::wstring path(MAX_PATH, L'\0');
+  for (;;) {
+    const DWORD n = GetFinalPathNameByHandleW(handle, path.data(), static_cast<DWORD>(path.size()),
+                                              FILE_NAME_NORMALIZED | VOLUME_NAME_NT);
+    if (n == 0) return {};
+    if (n < path.size()) {
+      path.resize(n);
+      return path;
+    }
+    path.resize(n);
+  }
+}
+
+// A name that leads elsewhere: a junction or a symbolic link. Other reparse points (a cloud file's
+// placeholder, say) hold their own data and are written as any file.
+bool Redirects(HANDLE handle) {
+  BY_HANDLE_FILE_INFORMATION info;
+  if (!GetFileInformationByHandle(handle, &info)) return true;
+  if (!(info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) return false;
+  FILE_ATTRIBUTE_TAG_INFO tag;
+  return !GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &tag, sizeof tag) ||
+         IsReparseTagNameSurrogate(tag.ReparseTag);
+}
+
+// The folder of a file that the program writes. Every account may write in the data folder, and a parent's
+// session writes there too: a child's account could plant a link there, or empty the folder and make it a
+// junction, to send a parent's writes elsewhere. So nothing is written unless the folder is no link itself
+// and the file opened lies right in it (no link at its name either) and has no other name (a hard link).
+class Destination {
+ public:
+  explicit Destination(const std::wstring& file)
+      : folder_(CreateFileW(file.substr(0, file.find_last_of(L"\\/")).c_str(), FILE_READ_ATTRIBUTES,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)) {
+    if (folder_ != INVALID_HANDLE_VALUE && !Redirects(folder_)) path_ = FinalPath(folder_);
+  }
+  ~Destination() {
+    if (folder_ != INVALID_HANDLE_VALUE) CloseHandle(folder_);
+  }
+  Destination(const Destination&) = delete;
+  Destination& operator=(const Destination&) = delete;
+
+  // The folder is there and leads nowhere else.
+  bool Plain() const { return !path_.empty(); }
+  // A file opened by its name in this folder is the one there, and its only name. Checked on the open
+  // handle, after the open, so that a link planted between a check and the write is caught too.
+  bool Holds(HANDLE file) const {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!Plain() || !GetFileInformationByHandle(file, &info) || info.nNumberOfLinks > 1) return false;
+    const std::wstring path = FinalPath(file);
+    const size_t slash = path.find_last_of(L'\\');
+    return slash != std::wstring::npos &&
+           CompareStringOrdinal(path.c_str(), static_cast<int>(slash), path_.c_str(),
+                                static_cast<int>(path_.size()), TRUE) == CSTR_EQUAL;
+  }
+
+ private:
+  HANDLE folder_;
+  std::wstring path_;
+};
+
+// Opens a file of the destination for writing; INVALID_HANDLE_VALUE when it cannot be opened or does not
+// lie plainly in that folder.
+HANDLE OpenIn(const Destination& destination, const std::wstring& path, DWORD access, DWORD share,
+              DWORD disposition) {
+  HANDLE file = CreateFileW(path.c_str(), access | FILE_READ_ATTRIBUTES, share, nullptr, disposition,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE || destination.Holds(file)) return file;
+  CloseHandle(file);
+  return INVALID_HANDLE_VALUE;
+}
+
 // Rewrites an existing file where it lies. Not safe against a power cut, so only for a folder that lets
 // no other file be made or renamed. Opened as it is rather than created anew, which a hidden file refuses.
-bool WriteInPlace(const std::wstring& path, const std::string& bytes) {
-  HANDLE file =
-      CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+bool WriteInPlace(const Destination& destination, const std::wstring& path, const std::string& bytes) {
+  HANDLE file = OpenIn(destination, path, GENERIC_WRITE, 0, OPEN_EXISTING);
   if (file == INVALID_HANDLE_VALUE) return false;
   const bool written = WriteThrough(file, bytes) && SetEndOfFile(file);
   return CloseHandle(file) && written;
@@ -103,11 +177,21 @@ std::unique_ptr<InputFile> Win32Platform::OpenInput(const std::wstring& path) {
 }
 
 bool Win32Platform::ReplaceFile(const std::wstring& path, const std::string& bytes) {
-  // A fixed name beside the file: what a power cut leaves of it is overwritten by the next save.
+  const Destination destination(path);
+  if (!destination.Plain()) return false;
+  if (FileExists(path)) {
+    HANDLE old =
+        OpenIn(destination, path, 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING);
+    if (old == INVALID_HANDLE_VALUE) return false;
+    CloseHandle(old);
+  }
+
+  // A fixed name beside the file: what a power cut leaves of it is removed by the next save. Removing
+  // a name never touches the file that a planted link leads to, and only a name that is free is taken.
   const std::wstring temporary = path + L".tmp";
-  HANDLE file = CreateFileW(temporary.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return WriteInPlace(path, bytes);
+  DeleteFileW(temporary.c_str());
+  HANDLE file = OpenIn(destination, temporary, GENERIC_WRITE, 0, CREATE_NEW);
+  if (file == INVALID_HANDLE_VALUE) return WriteInPlace(destination, path, bytes);
   const bool written = WriteThrough(file, bytes);
   if (!CloseHandle(file) || !written) {
     DeleteFileW(temporary.c_str());
@@ -132,7 +216,7 @@ bool Win32Platform::ReplaceFile(const std::wstring& path, const std::string& byt
       // Refused with the old file as it was (read-only, or held open by another program): it may still
       // take the bytes where it lies.
       DeleteFileW(temporary.c_str());
-      return WriteInPlace(path, bytes);
+      return WriteInPlace(destination, path, bytes);
     }
   }
   // No old file, or one that the refused replace moved aside: the new one takes the name.
@@ -157,10 +241,10 @@ std::wstring Win32Platform::ShortPath(const std::wstring& path) {
 }
 
 bool Win32Platform::AppendFile(const std::wstring& path, const std::string& bytes) {
+  const Destination destination(path);
   // With only the right to append, every write lands at the file's current end, so a line is never
   // written over another one.
-  HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                            FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE file = OpenIn(destination, path, FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_ALWAYS);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);

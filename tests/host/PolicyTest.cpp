@@ -1,6 +1,7 @@
 // What a parent set for the whole computer: where the installed program keeps its files, and the accounts
 // that never see the quiz.
 #include "QuizFixture.h"
+#include "journal/Lines.h"
 
 namespace {
 
@@ -55,6 +56,30 @@ TEST_F(Policy, AnyOtherCopyAndAnIncompleteRecordKeepTheFilesBesideTheProgram) {
     Start();
     EXPECT_TRUE(sim.files.count(sim.appPath + L"\\quorvel.ini")) << variant;
     EXPECT_FALSE(AnyFileIn(kData)) << variant;
+  }
+}
+
+// A child's account may plant a link in the shared data folder, or make the folder one, to send a parent's
+// writes elsewhere: such a write is refused as a failed one is, and the quiz goes on.
+TEST_F(Policy, NoWriteGoesThroughALinkAtTheDataFolderOrInIt) {
+  for (const std::wstring& link : {kData, kData + L"\\quorvel.ini", kData + L"\\quorvel_journal.txt"}) {
+    sim = platform::SimPlatform();
+    Install();
+    sim.files[kData + L"\\quorvel.ini"] = "Predmet=0\r\nFont=12\r\n";
+    sim.files[kData + L"\\quorvel_journal.txt"] = journal::kJournalStart;
+    sim.links.insert(link);
+    const auto before = sim.files;
+    Start();
+    form1().lblP[0].SetFontSize(10);
+    AnswerAllRight();
+    form1().cmdOK[0].Click();
+    EXPECT_TRUE(sim.ended);
+    for (const auto& [path, bytes] : before) {
+      if (path == link || link == kData) {
+        EXPECT_EQ(sim.files[path], bytes) << path.size();
+      }
+    }
+    EXPECT_EQ(sim.files.count(kData + L"\\quorvel_report.html"), link == kData ? 0u : 1u);
   }
 }
 

@@ -1,4 +1,5 @@
-// Replacing a file on a real file system: the old file's attributes stay, and no temporary file is left.
+// Replacing a file on a real file system: the old file's attributes stay, no temporary file is left, and no
+// write goes through a second name of another file.
 #include "Win32Fixture.h"
 
 namespace {
@@ -12,6 +13,8 @@ class Files : public ::testing::Test {
     DeleteFileW(path.c_str());
     DeleteFileW(temporary.c_str());
     RemoveDirectoryW(temporary.c_str());
+    DeleteFileW(journal.c_str());
+    DeleteFileW(other.c_str());
   }
   static std::string Read(const std::wstring& name) {
     HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
@@ -37,6 +40,10 @@ class Files : public ::testing::Test {
 
   TestPlatform platform;
   const std::wstring path = platform.folder + L"\\quorvel.ini", temporary = path + L".tmp";
+  const std::wstring journal = platform.folder + L"\\quorvel_journal.txt";
+  // A file of a parent's that a child's account made a second name for (a hard link). Wine makes no
+  // junctions and no symbolic links, so the hard link stands for them all here.
+  const std::wstring other = platform.folder + L"\\parents.txt";
 };
 
 TEST_F(Files, AHiddenFileStaysHiddenAndNoTemporaryFileIsLeft) {
@@ -71,6 +78,23 @@ TEST_F(Files, WhereNoOtherFileCanBeMadeTheFileIsRewrittenWhereItLies) {
   EXPECT_TRUE(platform.ReplaceFile(path, "new"));
   EXPECT_EQ(Read(path), "new");
   EXPECT_TRUE(Hidden());
+}
+
+TEST_F(Files, NothingIsWrittenThroughASecondNameOfAnotherFile) {
+  Put(other, "the parent's");
+  ASSERT_TRUE(CreateHardLinkW(path.c_str(), other.c_str(), nullptr));
+  ASSERT_TRUE(CreateHardLinkW(journal.c_str(), other.c_str(), nullptr));
+  EXPECT_FALSE(platform.ReplaceFile(path, "new"));
+  EXPECT_FALSE(platform.AppendFile(journal, "line"));
+  EXPECT_EQ(Read(other), "the parent's");
+  EXPECT_FALSE(TemporaryLeft());
+
+  // Planted as the temporary file's name, the link is removed and the file it led to stays as it was.
+  DeleteFileW(path.c_str());
+  ASSERT_TRUE(CreateHardLinkW(temporary.c_str(), other.c_str(), nullptr));
+  EXPECT_TRUE(platform.ReplaceFile(path, "new"));
+  EXPECT_EQ(Read(path), "new");
+  EXPECT_EQ(Read(other), "the parent's");
 }
 
 }  // namespace
