@@ -148,8 +148,13 @@ Function WriteMissingDataFiles
 FunctionEnd
 
 ; Adds the names of what is left in the folder on the stack to $FinishText, a line each, with what each of
-; the program's own files is; six fit on the page.
+; the program's own files is; four fit on the setup program's last page, six on the uninstaller's.
 !macro ListLeft un
+!if "${un}" == "un."
+  !define /redef LIST_MOST 6
+!else
+  !define /redef LIST_MOST 4
+!endif
 Function ${un}ListLeft
   Exch $R0
   Push $R1
@@ -160,7 +165,7 @@ Function ${un}ListLeft
   ${DoWhile} $R2 != ""
     ${If} $R2 != "."
     ${AndIf} $R2 != ".."
-      ${If} $R3 == 6
+      ${If} $R3 == ${LIST_MOST}
         StrCpy $FinishText "$FinishText$\r$\n      $(MoreFiles)"
         ${Break}
       ${EndIf}

@@ -237,6 +237,12 @@ Function MakeProgramFolder
   ${ElseIf} $INSTDIR != $Record
     Abort "$(FolderNotCreated)"
   ${EndIf}
+  ; The program knows itself by its long path: so does the record.
+  System::Call 'kernel32::GetLongPathNameW(w "$INSTDIR", w .r1, i ${NSIS_MAX_STRLEN}) i .r2'
+  ${If} $2 > 0
+  ${AndIf} $2 < ${NSIS_MAX_STRLEN}
+    StrCpy $INSTDIR $1
+  ${EndIf}
 
   Call LockProgramFolder
   ${If} $0 != 0
@@ -267,7 +273,9 @@ Function MakeDataFolder
   Call Kind
   ${If} $0 == 1
     RMDir "$DataFolder"
+    Delete "$DataFolder"
     DetailPrint "$(LinkRemoved)"
+    StrCpy $0 0
   ${EndIf}
   StrCpy $1 0
   ${If} $0 != 2

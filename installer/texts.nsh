@@ -18,14 +18,14 @@ LangString PracticeOption ${LANG_RUSSIAN} "Чаще давать то, что р
 LangString PracticeNote ${LANG_RUSSIAN} "Примеры и слова с ошибками будут возвращаться, пока не запомнятся."
 LangString OptionsLater ${LANG_RUSSIAN} "Автозапуск и предмет можно изменить и потом, в окне настроек quorvel: Ctrl+N в окошке для ответа."
 
-LangString FinishText ${LANG_RUSSIAN} "quorvel установлен в папку $INSTDIR. Настройки, словарь, журнал и отчёт - в папке $DataFolder; словарь и отчёт открываются из меню $\"Пуск$\" -> quorvel."
+LangString FinishText ${LANG_RUSSIAN} "quorvel установлен в папку $INSTDIR, его настройки, словарь, журнал и отчёт - в папку $DataFolder. Словарь и отчёт открываются из меню $\"Пуск$\" -> quorvel."
 LangString FinishStartUp ${LANG_RUSSIAN} " Примеры появятся при следующем включении компьютера."
 LangString FinishSettings ${LANG_RUSSIAN} "$\r$\n$\r$\nОкно настроек для родителей открывается сочетанием Ctrl+N в окошке для ответа."
 LangString FinishReadme ${LANG_RUSSIAN} "Открыть памятку для родителей"
 LangString OldFolderKept ${LANG_RUSSIAN} "В прежней папке $OldFolder остались файлы, которые программа установки не ставила; они не тронуты:"
 
 LangString UninstallDone ${LANG_RUSSIAN} "quorvel удалён с компьютера."
-LangString UninstallKeptData ${LANG_RUSSIAN} "В папке $DataFolder остались журнал, отчёт, изменённый словарь и файлы, которые программа установки не ставила; они не удалены:"
+LangString UninstallKeptData ${LANG_RUSSIAN} "В папке $DataFolder остались файлы, которые вы или quorvel изменили или добавили; они не удалены:"
 LangString UninstallKeptProgram ${LANG_RUSSIAN} "В папке $INSTDIR остались файлы, которые программа установки не ставила:"
 LangString DictionaryFile ${LANG_RUSSIAN} "(словарь)"
 LangString DictionaryChanged ${LANG_RUSSIAN} "(словарь изменён)"

@@ -20,6 +20,7 @@ Page custom OptionsPage OptionsLeave
 !define MUI_FINISHPAGE_TEXT_LARGE
 !define MUI_FINISHPAGE_SHOWREADME "$INSTDIR\readme.txt"
 !define MUI_FINISHPAGE_SHOWREADME_TEXT "$(FinishReadme)"
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishShow
 !insertmacro MUI_PAGE_FINISH
 
 !insertmacro MUI_UNPAGE_CONFIRM
@@ -123,4 +124,30 @@ Function OptionsLeave
   ${Else}
     StrCpy $Subject 0
   ${EndIf}
+FunctionEnd
+
+; The finish page keeps only 60 units for its text above the readme box: the box goes to the page's foot,
+; so that the text has room for what stayed in an old folder.
+Function FinishShow
+  StrCpy $0 $mui.FinishPage.Text
+  StrCpy $1 45
+  StrCpy $2 125
+  Call PlaceOnFinishPage
+  StrCpy $0 $mui.FinishPage.ShowReadme
+  StrCpy $1 175
+  StrCpy $2 10
+  Call PlaceOnFinishPage
+FunctionEnd
+
+; Moves the control $0 to the finish page's text column, $1 dialog units from the top and $2 high.
+Function PlaceOnFinishPage
+  IntOp $2 $1 + $2
+  System::Call '*(i 120, i r1, i 315, i r2) p .r3'
+  System::Call 'user32::MapDialogRect(p $mui.FinishPage, p r3)'
+  System::Call '*$3(i .r1, i .r2, i .r4, i .r5)'
+  System::Free $3
+  IntOp $4 $4 - $1
+  IntOp $5 $5 - $2
+  ; SWP_NOZORDER | SWP_NOACTIVATE
+  System::Call 'user32::SetWindowPos(p r0, p 0, i r1, i r2, i r4, i r5, i 0x14)'
 FunctionEnd
