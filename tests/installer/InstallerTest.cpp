@@ -374,6 +374,73 @@ class InstalledQuiz {
   PROCESS_INFORMATION process_;
 };
 
+// The setup program's wizard, driven with the keyboard alone as a parent without a mouse would.
+class Wizard {
+ public:
+  Wizard() : process_(Start(L"\"" QUORVEL_SETUP_PATH "\"")) {
+    const std::wstring title = L"Установка quorvel";
+    WaitFor([&] {
+      Quiz::Search search{process_.dwProcessId, &title, nullptr};
+      EnumWindows(&Quiz::FindTopLevel, reinterpret_cast<LPARAM>(&search));
+      window_ = search.found;
+      return window_ && IsWindowVisible(window_) && GetForegroundWindow() == window_ && Focus();
+    });
+  }
+  ~Wizard() {
+    if (process_.hProcess && WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT)
+      TerminateProcess(process_.hProcess, 1);
+    Finish(process_, 5000);
+  }
+
+  bool Up() const { return window_ != nullptr; }
+  // A control of the page on show, by its text without the "&" of its access key, once it can be used.
+  HWND Control(const std::wstring& text) const {
+    HWND found = nullptr;
+    WaitFor(
+        [&] { return (found = Find(window_, text)) && IsWindowVisible(found) && IsWindowEnabled(found); });
+    return found;
+  }
+  HWND Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return GetGUIThreadInfo(process_.dwThreadId, &info) ? info.hwndFocus : nullptr;
+  }
+  // Presses Tab until the focus is on the control.
+  bool TabTo(HWND control) const {
+    for (int n = 0; n < 12 && Focus() != control; ++n) {
+      const HWND before = Focus();
+      Press(VK_TAB);
+      WaitFor([&] { return Focus() != before; }, 3000);
+    }
+    return Focus() == control;
+  }
+  // Ticks or unticks the focused box with the space bar.
+  bool Toggle(HWND box) const {
+    const bool was = Checked(box);
+    Press(VK_SPACE);
+    return WaitFor([&] { return Checked(box) != was; }, 3000);
+  }
+  DWORD Ends() {
+    const DWORD code = Finish(process_);
+    process_ = {};
+    return code;
+  }
+
+ private:
+  static HWND Find(HWND parent, const std::wstring& text) {
+    for (HWND child : Children(parent)) {
+      std::wstring shown = e2e::Text(child);
+      std::erase(shown, L'&');
+      if (shown == text) return child;
+      if (HWND found = Find(child, text)) return found;
+    }
+    return nullptr;
+  }
+
+  PROCESS_INFORMATION process_;
+  HWND window_ = nullptr;
+};
+
 // Every test starts with the stand-in in the place of icacls, where a 32-bit program finds the system's,
 // and Wine told to run it rather than its own.
 class Installer : public ::testing::Test {
@@ -565,6 +632,41 @@ TEST_F(Installer, UninstallEndsTheQuizAndKeepsEverythingTheFamilyWroteOrChanged)
   EXPECT_FALSE(KeyExists(kPolicyKey));
   EXPECT_EQ(Entry(L"InstallLocation"), kNoText);
   EXPECT_FALSE(Exists(MenuFolder()));
+}
+
+TEST_F(Installer, TheWizardGoesWithTheKeyboardAloneAndAnUpgradeOffersWhatTheFamilyChose) {
+  ASSERT_EQ(Install(L"/S /SKIPME"), 0u);
+  SetSkipList(L"HOME-PC\\папа" + std::wstring(1, L'\0') + ThisAccount() + std::wstring(2, L'\0'));
+  const std::wstring account = ThisAccount(), name = account.substr(account.find(L'\\') + 1);
+
+  Wizard wizard;
+  ASSERT_TRUE(wizard.Up()) << "the wizard did not come up";
+  ASSERT_TRUE(wizard.Control(L"Далее >"));
+  Press(VK_RETURN);
+  ASSERT_TRUE(wizard.Control(L"Обзор ..."));
+  Press(VK_RETURN);  // the folder it installed into before
+
+  // The options as the family left them: the installing account on the list, no practice.
+  HWND skipMe = wizard.Control(L"Не показывать задания мне (" + name + L")");
+  HWND practice = wizard.Control(L"Чаще давать то, что ребёнку трудно");
+  ASSERT_TRUE(skipMe && practice);
+  EXPECT_TRUE(Checked(skipMe));
+  EXPECT_FALSE(Checked(practice));
+  ASSERT_TRUE(wizard.TabTo(skipMe));
+  ASSERT_TRUE(wizard.Toggle(skipMe));
+  ASSERT_TRUE(wizard.TabTo(practice));
+  ASSERT_TRUE(wizard.Toggle(practice));
+  Press(VK_RETURN);  // Установить
+
+  ASSERT_TRUE(wizard.Control(L"Далее >")) << "the installation did not finish";
+  Press(VK_RETURN);
+  HWND readme = wizard.Control(L"Открыть памятку для родителей");
+  ASSERT_TRUE(readme && wizard.TabTo(readme) && wizard.Toggle(readme));
+  Press(VK_RETURN);  // Готово
+  EXPECT_EQ(wizard.Ends(), 0u);
+
+  EXPECT_EQ(SkipList(), std::vector<std::wstring>{L"HOME-PC\\папа"}) << "unticked: only this account goes";
+  EXPECT_EQ(Number(kPolicyKey, L"Practice"), 1);
 }
 
 TEST_F(Installer, WhatItCannotHonourIsRefusedWithNothingChanged) {
