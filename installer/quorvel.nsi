@@ -22,6 +22,7 @@
 ;   folders.nsh  the program folder and the data folder: which one, and the refusals
 ;   rights.nsh   who may change them (icacls)                    files.nsh    files: links, the shipped ones
 ;   startup.nsh  the start-up value and the running quiz         choices.nsh  the values of the options page
+;   accounts.nsh the accounts left out of the quiz
 ;   upgrade.nsh  what an earlier version left                    record.nsh   registry entries, Start menu
 ;   uninstall.nsh  the uninstaller
 
@@ -60,6 +61,7 @@ Var EarlierIsOpen  ; 1: $Earlier is version 1.0's, which every account could wri
 Var OldFolder    ; $Earlier where it is to be emptied: 1.0's, or another folder than $INSTDIR
 Var FinishText
 
+!include "${__FILEDIR__}/accounts.nsh"
 !include "${__FILEDIR__}/choices.nsh"
 !include "${__FILEDIR__}/files.nsh"
 !include "${__FILEDIR__}/startup.nsh"
