@@ -31,18 +31,22 @@ bool WriteThrough(HANDLE file, const std::string& bytes) {
 }
 
 // The name behind an open handle as the file system resolved it, every link followed; empty when unknown.
+// A file system that cannot normalize names (some network ones) still gives the name as opened.
 std::wstring FinalPath(HANDLE handle) {
   std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD n = GetFinalPathNameByHandleW(handle, path.data(), static_cast<DWORD>(path.size()),
-                                              FILE_NAME_NORMALIZED | VOLUME_NAME_NT);
-    if (n == 0) return {};
-    if (n < path.size()) {
+  for (const DWORD form : {FILE_NAME_NORMALIZED, FILE_NAME_OPENED}) {
+    for (;;) {
+      const DWORD n = GetFinalPathNameByHandleW(handle, path.data(), static_cast<DWORD>(path.size()),
+                                                form | VOLUME_NAME_NT);
+      if (n == 0) break;
+      if (n < path.size()) {
+        path.resize(n);
+        return path;
+      }
       path.resize(n);
-      return path;
     }
-    path.resize(n);
   }
+  return {};
 }
 
 // A name that leads elsewhere: a junction or a symbolic link. Other reparse points (a cloud file's
@@ -66,7 +70,8 @@ class Destination {
       : folder_(CreateFileW(file.substr(0, file.find_last_of(L"\\/")).c_str(), FILE_READ_ATTRIBUTES,
                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                             FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)) {
-    if (folder_ != INVALID_HANDLE_VALUE && !Redirects(folder_)) path_ = FinalPath(folder_);
+    plain_ = folder_ != INVALID_HANDLE_VALUE && !Redirects(folder_);
+    if (plain_) path_ = FinalPath(folder_);
   }
   ~Destination() {
     if (folder_ != INVALID_HANDLE_VALUE) CloseHandle(folder_);
@@ -75,12 +80,14 @@ class Destination {
   Destination& operator=(const Destination&) = delete;
 
   // The folder is there and leads nowhere else.
-  bool Plain() const { return !path_.empty(); }
+  bool Plain() const { return plain_; }
   // A file opened by its name in this folder is the one there, and its only name. Checked on the open
-  // handle, after the open, so that a link planted between a check and the write is caught too.
+  // handle, after the open, so that a link planted between a check and the write is caught too (where
+  // the file system names the folder at all; where it cannot, the check before the open stands alone).
   bool Holds(HANDLE file) const {
     BY_HANDLE_FILE_INFORMATION info;
-    if (!Plain() || !GetFileInformationByHandle(file, &info) || info.nNumberOfLinks > 1) return false;
+    if (!plain_ || !GetFileInformationByHandle(file, &info) || info.nNumberOfLinks > 1) return false;
+    if (path_.empty()) return true;
     const std::wstring path = FinalPath(file);
     const size_t slash = path.find_last_of(L'\\');
     return slash != std::wstring::npos &&
@@ -90,6 +97,7 @@ class Destination {
 
  private:
   HANDLE folder_;
+  bool plain_ = false;
   std::wstring path_;
 };
 
