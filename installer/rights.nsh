@@ -29,8 +29,9 @@ Function LockProgramFolder
 FunctionEnd
 
 ; $0 is 0 when the data folder belongs to the administrators, whoever made it, and every account may change
-; the files in it but not the folder itself: nobody but an administrator can delete it, rename it or put
-; a link in its place.
+; the files in it but not the folder itself: nobody but an administrator can delete it or rename it. The
+; right to make files would still let a child's account turn the folder, once emptied, into a junction:
+; the program checks every write for that.
 Function OpenDataFolder
   Push '"$DataFolder" /setowner ${ADMINISTRATORS}'
   Call Icacls
@@ -48,8 +49,9 @@ Function OpenDataFolder
   ${If} $0 != 0
     Return
   ${EndIf}
-  ; on the folder itself: look, make files and folders
-  Push '"$DataFolder" /grant ${USERS}:(RX,WD,AD)'
+  ; On the folder itself: look and make files. Not folders: the program makes none, and a folder made by
+  ; a child could only be turned into a junction.
+  Push '"$DataFolder" /grant ${USERS}:(RX,WD)'
   Call Icacls
 FunctionEnd
 

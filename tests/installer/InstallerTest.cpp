@@ -475,7 +475,7 @@ TEST_F(Installer, ByDefaultTheProgramGoesWhereOnlyAdministratorsWriteAndEverythi
                          .owner = kAdministrators,
                          .grants = {{kSystem, {L"(OI)(CI)F"}},
                                     {kAdministrators, {L"(OI)(CI)F"}},
-                                    {kUsers, {L"(OI)(CI)(IO)M", L"(RX,WD,AD)"}}},
+                                    {kUsers, {L"(OI)(CI)(IO)M", L"(RX,WD)"}}},
                          .removed = {}};
   EXPECT_EQ(AskedFor(data), dataRights);
 
