@@ -86,13 +86,14 @@ add_dependencies(sign_exe quorvel)
 
 # --- the files as they ship -----------------------------------------------------------------------------------
 
-# The folder that the zip unpacks to, and the pictures that the setup program shows: the setup program takes
+# The folder that the zip unpacks to, and the pictures and the first report page that the setup program packs: the setup program takes
 # every file it packs from these copies, whose times are the release's (NSIS keeps each file's time, and a zip
 # each entry's; a checkout's files have the time of the checkout).
 set(release_name quorvel-${PROJECT_VERSION}-win32)
 set(release_dir ${CMAKE_BINARY_DIR}/release/${release_name})
 set(release_resources_dir ${CMAKE_BINARY_DIR}/release/setup-resources)
-set(release_resources ${resources_dir}/quorvel.ico ${resources_dir}/installer-wizard.bmp)
+set(release_resources ${resources_dir}/quorvel.ico ${resources_dir}/installer-wizard.bmp
+  ${CMAKE_CURRENT_SOURCE_DIR}/installer/first-report.html)
 set(release_files)
 foreach(file ${quorvel_exe} ${dist_files})
   get_filename_component(name ${file} NAME)

@@ -95,7 +95,8 @@ endif()
 find_program(MAKENSIS makensis)
 if(MAKENSIS AND dist_files)
   set(setup_exe ${CMAKE_BINARY_DIR}/quorvel-setup.exe)
-  file(GLOB installer_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/installer/*.ns?)
+  file(GLOB installer_sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/installer/*.ns?
+    ${CMAKE_CURRENT_SOURCE_DIR}/installer/*.html)
   add_custom_command(OUTPUT ${setup_exe}
     COMMAND ${MAKENSIS} -V2 -INPUTCHARSET UTF8
       -DVERSION=${PROJECT_VERSION} -DVERSION4=${quorvel_version4} ${release_nsis_defines}
@@ -210,15 +211,25 @@ endif()
 # The setup program's tests install into Wine's registry and folders, each test in a prefix of its own, so they
 # run only where the build is cross-compiled: never on the developer's own Windows.
 if(installer_test_sources AND TARGET installer AND CMAKE_CROSSCOMPILING AND TARGET e2e_tests)
+  # The stand-in that records what icacls is asked to do (its own main, apart from the tests').
+  set(icacls_source ${CMAKE_CURRENT_SOURCE_DIR}/tests/installer/IcaclsStandIn.cpp)
+  list(REMOVE_ITEM installer_test_sources ${icacls_source})
+  add_executable(icacls_standin ${icacls_source})
+  target_compile_definitions(icacls_standin PRIVATE ${win32_definitions})
+  target_link_options(icacls_standin PRIVATE ${static_link})
   add_executable(installer_tests ${installer_test_sources})
-  target_link_libraries(installer_tests PRIVATE ${gtest_libraries} user32 advapi32 shell32 ole32 uuid)
+  target_link_libraries(installer_tests PRIVATE ${gtest_libraries} user32 advapi32 shell32 ole32 uuid secur32)
   target_compile_definitions(installer_tests PRIVATE ${win32_definitions})
   quorvel_path_literal(setup_literal ${setup_exe})
   quorvel_path_literal(dist_literal ${CMAKE_CURRENT_SOURCE_DIR}/dist)
+  quorvel_path_literal(installer_literal ${CMAKE_CURRENT_SOURCE_DIR}/installer)
+  quorvel_path_literal(old_setup_literal ${CMAKE_CURRENT_SOURCE_DIR}/tests/installer/quorvel-1.0.0-setup.exe)
+  quorvel_path_literal(icacls_literal ${CMAKE_BINARY_DIR}/icacls_standin.exe)
   target_compile_definitions(installer_tests PRIVATE "QUORVEL_EXE_PATH=${quorvel_exe_literal}"
     "QUORVEL_SETUP_PATH=${setup_literal}" "QUORVEL_DIST_PATH=${dist_literal}"
-    "QUORVEL_VERSION=\"${PROJECT_VERSION}\"")
-  add_dependencies(installer_tests installer)
+    "QUORVEL_INSTALLER_PATH=${installer_literal}" "QUORVEL_OLD_SETUP_PATH=${old_setup_literal}"
+    "QUORVEL_ICACLS_PATH=${icacls_literal}" "QUORVEL_VERSION=\"${PROJECT_VERSION}\"")
+  add_dependencies(installer_tests installer icacls_standin)
   target_link_options(installer_tests PRIVATE ${static_link})
   set_target_properties(installer_tests PROPERTIES
     CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_SOURCE_DIR}/tests/installer/fresh-prefix)
