@@ -158,6 +158,9 @@ function(quorvel_add_package)
     COMMAND ${CMAKE_COMMAND} -DSTEP=checksums "-DFILES=${released}" -DOUT=${sums} -P ${release_step}
     DEPENDS ${released}
     VERBATIM)
+  # A build folder that an older version configured with CPack keeps its files, and CMake then reserves the
+  # name; they are of no use any more.
+  file(REMOVE ${CMAKE_BINARY_DIR}/CPackConfig.cmake ${CMAKE_BINARY_DIR}/CPackSourceConfig.cmake)
   add_custom_target(package DEPENDS ${sums})
   add_dependencies(package release_files)
   if(TARGET installer)
