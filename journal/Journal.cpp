@@ -49,11 +49,19 @@ void Journal::Word(int button, int subject, int row, const std::wstring& shown, 
   End(line);
 }
 
+void Journal::NoDictionary(int button, int subject) {
+  Note(subject, button, kNoDictionary);
+}
+
 void Journal::Unlocked() {
-  Text line;
-  Begin(line, subject_, 0) << "\t\t\t\t\t" << kUnlocked;
-  End(line);
+  Note(subject_, 0, kUnlocked);
   WriteReport();
+}
+
+void Journal::Note(int subject, int button, const char* verdict) {
+  Text line;
+  Begin(line, subject, button) << "\t\t\t\t\t" << verdict;
+  End(line);
 }
 
 Text& Journal::Begin(Text& line, int subject, int button) {
@@ -70,9 +78,15 @@ void Journal::End(Text& line) {
 
 void Journal::Append(const std::string& line) {
   const long long size = platform_.FileSize(journalPath_);
-  // A new journal gets its mark and header in the same write as its first line.
+  // A new journal gets its mark and header in the same write as its first line. A last line that a power
+  // cut left without its end gets one first, in that same write, so that no line is ever glued to it and
+  // two programs appending at once still never mix their lines.
   Text bytes;
-  if (size <= 0) bytes << kJournalStart;
+  if (size <= 0) {
+    bytes << kJournalStart;
+  } else if (platform_.LastByte(journalPath_) != '\n') {
+    bytes << "\r\n";
+  }
   bytes << line;
   if (platform_.AppendFile(journalPath_, bytes.bytes) &&
       size + static_cast<long long>(line.size()) > kJournalLimit) {

@@ -31,6 +31,8 @@ class Journal {
   void Word(int button, int subject, int row, const std::wstring& shown, const std::wstring& answer,
             const std::wstring& alternative, const std::wstring& typed, bool right);
 
+  // A check of word rows that were dealt without a dictionary: blank rows are no problems to record.
+  void NoDictionary(int button, int subject);
   // Three right answers and "ВСЁ": how long it took, then the report afresh.
   void Unlocked();
   void WriteReport();
@@ -41,6 +43,8 @@ class Journal {
  private:
   // The columns up to the button; the caller adds the rest and the line end.
   Text& Begin(Text& line, int subject, int button);
+  // A line of the whole run: no row, no problem, no answer.
+  void Note(int subject, int button, const char* verdict);
   // Adds the account and the line end, and appends the line.
   void End(Text& line);
   void Append(const std::string& line);

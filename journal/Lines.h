@@ -26,6 +26,8 @@ inline constexpr char kRight[] = "right";
 inline constexpr char kWrong[] = "wrong";
 inline constexpr char kNotANumber[] = "not-a-number";
 inline constexpr char kUnlocked[] = "unlocked";
+// A check of word rows dealt without a dictionary: the child saw the message, and blank rows.
+inline constexpr char kNoDictionary[] = "no-dictionary";
 
 // Two accepted answers are written with this between them.
 inline constexpr char kOr[] = " / ";

@@ -8,26 +8,25 @@ namespace journal {
 
 namespace {
 
-// Small classes: c cards, n notes, w what scrolls sideways on a phone (r: starting from its right end, where
-// the chart has today), g the multiplication grid.
+// Small classes: c cards, n notes, g the multiplication grid, t the tables of words and mornings, x their
+// cells of journal text, which wrap anywhere rather than widen the page (a phone never scrolls sideways)
+// while the other cells keep their lines where there is room. Each child starts a printed page of their own.
 // Numbers and their units are held together by no-break spaces (written as \u00a0 below).
 const char kStyle[] =
-    "body{max-width:60rem;margin:auto;padding:1rem;font:1rem/1.4 'Segoe UI',Tahoma,sans-serif;color:#223}"
-    "h1{font-size:1.4rem}h2{font-size:1.15rem;margin:1.4rem 0 .4rem;border-bottom:2px solid #027abb}"
-    "h3{font-size:1rem;margin:0}.n{color:#667;font-size:.85rem}"
-    ".c{display:flex;flex-wrap:wrap;gap:.8rem}"
-    ".c>div{flex:1 1 17rem;border:1px solid #ccd;border-radius:.5rem;padding:.5rem .8rem}"
-    "table{border-collapse:collapse}"
-    "th,td{padding:.3rem .5rem;border-bottom:1px solid #dde;text-align:left;vertical-align:top}"
-    ".c th{font-weight:normal;padding-left:0}.w{overflow-x:auto}"
-    ".g td,.g th{width:3rem;height:2.6rem;padding:0;text-align:center;vertical-align:middle;border:2px solid "
-    "#fff}"
-    "small{display:block;font-size:.7rem}svg{width:100%;min-width:34rem;max-width:44rem;direction:ltr}"
-    "*{print-color-adjust:exact;-webkit-print-color-adjust:exact}"
-    "@media(max-width:600px){body{padding:.5rem}.g td,.g th{width:2.2rem;height:2.2rem}th,td{padding:.2rem}"
-    ".w table{font-size:.85rem}.r{direction:rtl}}"
-    "@media print{@page{size:A4;margin:12mm}html{font-size:11px}body{max-width:none;padding:0}"
-    "h2{margin:.9rem 0 .3rem}.c,svg,.g,tr{break-inside:avoid}svg{max-width:none}}";
+    "body{max-width:60rem;margin:auto;padding:1rem;font:1rem/1.35 Segoe UI,sans-serif;color:#223}"
+    "h1{font-size:1.4rem}h2{padding:0 .4rem;background:#027abb;color:#fff}"
+    "h3{margin:1rem 0 .3rem;border-bottom:2px solid #027abb}.n,small{color:#667;font-size:.8rem}"
+    ".c{display:flex;flex-wrap:wrap;gap:.6rem}.c>div{flex:1 1 16rem;border:1px solid #ccd;padding:.3rem "
+    ".7rem}"
+    "table{border-collapse:collapse}th,td{padding:.2rem .4rem;border-bottom:1px solid #dde;text-align:left;"
+    "vertical-align:top}.c th{font-weight:normal}.x{overflow-wrap:anywhere}"
+    ".g td,.g th{width:2.8rem;height:2.3rem;padding:0;text-align:center;vertical-align:middle;border:2px "
+    "solid #fff}.g small{display:block;color:inherit}svg{width:100%;max-width:704px}"
+    "*{-webkit-print-color-adjust:exact}@media(min-width:600px){.t td{white-space:nowrap}.t "
+    ".x{white-space:normal}}"
+    "@media(max-width:600px){th,td{padding:.2rem}.g td,.g th{width:2.1rem}table{font-size:.85rem}}"
+    "@media print{@page{size:A4;margin:12mm}html{font-size:10.5px}body{max-width:none;padding:0}"
+    "section+section{break-before:page}.c,svg,.g,tr{break-inside:avoid}}";
 
 const char* const kSubjectNames[kSubjects] = {"таблица умножения", "англ. → рус.", "рус. → англ."};
 const char* const kWeekdays[7] = {"пн", "вт", "ср", "чт", "пт", "сб", "вс"};
@@ -47,6 +46,23 @@ Text& operator<<(Text& out, Escaped escaped) {
     out << (reference ? std::string_view(reference) : std::string_view(&c, 1));
   }
   return out;
+}
+
+// Text from the journal that may be long (an answer typed without a space, say): past `letters` letters it
+// is cut with "…", and the whole of it is the title that a pointer resting on it shows.
+struct Clipped {
+  std::string_view text;
+  int letters = 32;
+};
+Text& operator<<(Text& out, Clipped clipped) {
+  const std::string_view text = clipped.text;
+  size_t end = 0;
+  for (int n = 0; end < text.size() && n < clipped.letters; ++n) {
+    do ++end;
+    while (end < text.size() && (text[end] & 0xC0) == 0x80);
+  }
+  if (end == text.size()) return out << Escaped{text};
+  return out << "<span title=\"" << Escaped{text} << "\">" << Escaped{text.substr(0, end)} << "…</span>";
 }
 
 // "17.05", or with the year "17.05.2024".
@@ -80,20 +96,22 @@ Text& operator<<(Text& out, Unlock unlock) {
   return unlock.tenths < 0 ? out << unlock.none : out << Seconds{unlock.tenths};
 }
 
-// "7 из 9 (78 %)"; "—" when there is nothing to count.
+// "7 из 9" and, `withShare`, " (78 %)"; "—" when there is nothing to count.
 struct OutOf {
   int part, whole;
+  bool withShare = true;
 };
 Text& operator<<(Text& out, OutOf share) {
   if (share.whole == 0) return out << "—";
-  return out << share.part << "\u00a0из\u00a0" << share.whole << " ("
-             << (200 * share.part + share.whole) / (2 * share.whole) << "\u00a0%)";
+  out << share.part << "\u00a0из\u00a0" << share.whole;
+  if (!share.withShare) return out;
+  return out << " (" << (200 * share.part + share.whole) / (2 * share.whole) << "\u00a0%)";
 }
 
-// --- sections --------------------------------------------------------------------------------------------
+// --- one child's sections ----------------------------------------------------------------------------------
 
 void Card(Text& out, const char* title, const Period& period) {
-  out << "<div><h3>" << title << "</h3><table><tr><th>Занятий</th><td>" << period.mornings
+  out << "<div><b>" << title << "</b><table><tr><th>Занятий</th><td>" << period.mornings
       << "</td></tr><tr><th>Медиана времени до «ВСЁ»</th><td>" << Unlock{period.medianUnlock, "—"}
       << "</td></tr><tr><th>Верно с первой попытки</th><td>";
   const char* separator = "";
@@ -106,12 +124,11 @@ void Card(Text& out, const char* title, const Period& period) {
   out << (*separator ? "" : "—") << "</td></tr></table></div>";
 }
 
-void Summary(Text& out, const Figures& figures) {
-  out << "<section><h2>Коротко</h2><div class=c>";
-  Card(out, "Последние 7 дней", figures.week);
-  Card(out, "Последние 30 дней", figures.month);
-  out << "</div><p class=n>Занятие — один запуск программы. Первая попытка — первый ответ на задание, до "
-         "исправлений.</p></section>";
+void Summary(Text& out, const Child& child) {
+  out << "<h3>Коротко</h3><div class=c>";
+  Card(out, "Последние 7 дней", child.week);
+  Card(out, "Последние 30 дней", child.month);
+  out << "</div>";
 }
 
 // A step for the time axis that gives at most five lines, in tenths of a second.
@@ -122,22 +139,22 @@ int AxisStep(int highest) {
   return (highest / 5 / 36000 + 1) * 36000;
 }
 
-// Days along x from 10 to 590, 19 apart, and the time axis' labels to their right, so that a phone that
-// shows the chart's right end shows today and the scale; time up from 0 at y 190 to the axis' top at y 10.
-void Chart(Text& out, const Figures& figures) {
-  out << "<section><h2>Время до «ВСЁ» по дням</h2>";
+// Days along x from 10 to 590, 19 apart, and the time axis' labels to their right; time up from 0 at y 190
+// to the axis' top at y 10.
+void Chart(Text& out, int today, const Child& child) {
+  out << "<h3>Время до «ВСЁ» по дням</h3>";
   int highest = -1;
-  for (int value : figures.daily) highest = value > highest ? value : highest;
+  for (int value : child.daily) highest = value > highest ? value : highest;
   if (highest < 0) {
-    out << "<p>За 30 дней задания ни разу не закончили кнопкой «ВСЁ».</p></section>";
+    out << "<p>За 30 дней задания ни разу не закончили кнопкой «ВСЁ».</p>";
     return;
   }
   const int step = AxisStep(highest), ceiling = highest > step ? (highest + step - 1) / step * step : step;
   auto y = [ceiling](int tenths) { return 190 - static_cast<int>(180.0 * tenths / ceiling); };
 
-  out << "<div class=\"w r\"><svg viewBox=\"0 0 640 222\" font-size=\"11\" fill=\"#667\">";
+  out << "<svg viewBox=\"0 0 640 224\" font-size=\"13\" fill=\"#667\">";
   for (int tick = 0; tick <= ceiling; tick += step) {
-    out << "<path d=\"M10 " << y(tick) << "H590\" stroke=\"#dde\"/><text x=\"596\" y=\"" << y(tick) + 4
+    out << "<path d=\"M10 " << y(tick) << "H590\" stroke=\"#dde\"/><text x=\"594\" y=\"" << y(tick) + 4
         << "\">";
     if (tick % 600) {
       out << tick / 10 << " с";
@@ -147,92 +164,103 @@ void Chart(Text& out, const Figures& figures) {
     out << "</text>";
   }
   for (int k = 0; k < kChartDays; ++k) {
-    const int day = figures.today - (kChartDays - 1) + k, x = 10 + 19 * k, value = figures.daily[k];
-    out << "<text x=\"" << x + 9 << "\" y=\"206\" text-anchor=\"middle\""
+    const int day = today - (kChartDays - 1) + k, x = 10 + 19 * k, value = child.daily[k];
+    out << "<text x=\"" << x + 9 << "\" y=\"207\" text-anchor=\"middle\""
         << (WeekdayOf(day) >= 5 ? " fill=\"#c33\">" : ">") << DateOf(day).day << "</text>";
     if (value < 0) continue;
     out << "<rect x=\"" << x + 3 << "\" y=\"" << y(value) << "\" width=\"13\" height=\"" << 190 - y(value)
         << "\" fill=\"#027abb\"><title>" << Day{day} << ": " << Seconds{value} << "</title></rect>";
   }
-  out << "<path d=\"M10 " << y(figures.month.medianUnlock)
-      << "H590\" stroke=\"#e70\" stroke-width=\"2\" stroke-dasharray=\"6 4\"/><text x=\"10\" y=\"220\">"
-      << Day{figures.today - (kChartDays - 1)} << "</text><text x=\"590\" y=\"220\" text-anchor=\"end\">"
-      << Day{figures.today, true}
-      << "</text></svg></div><p class=n>От появления окна до «ВСЁ» с тремя верными ответами; несколько "
-         "запусков за день — "
-         "медиана. Пунктир — медиана за 30 дней, красным — выходные.</p></section>";
+  out << "<path d=\"M10 " << y(child.month.medianUnlock)
+      << "H590\" stroke=\"#e70\" stroke-width=\"2\" stroke-dasharray=\"6 4\"/><text x=\"10\" y=\"222\">"
+      << Day{today - (kChartDays - 1)} << "</text><text x=\"590\" y=\"222\" text-anchor=\"end\">"
+      << Day{today, true}
+      << "</text></svg><p class=n>Время от появления окна; за день — медиана. Пунктир — медиана за "
+         "30 "
+         "дней, красным — выходные.</p>";
 }
 
-// Pale green for a fact that is always right at the first try, through yellow, to red for one that
-// always goes wrong; grey for one never asked.
+// The shade grows with how sure the journal makes us that the fact is hard: from cream, through orange,
+// to a deep red; a fact never asked has none.
 void Cell(Text& out, const Fact& fact) {
   if (fact.asked == 0) {
-    out << "<td style=\"background:#f3f4f6\"></td>";
+    out << "<td>";
     return;
   }
-  const int hue = 120 - 120 * fact.missed / fact.asked, light = 88 - 38 * fact.missed / fact.asked;
-  out << "<td style=\"background:hsl(" << hue << ",65%," << light << "%)"
-      << (light < 62 ? ";color:#fff\">" : "\">") << fact.missed << "<small>из " << fact.asked
-      << "</small></td>";
+  const int shade = static_cast<int>(100 * Hardness(fact.missed, fact.asked)), light = 96 - shade * 11 / 20;
+  out << "<td title=\"неверно " << fact.missed << " из " << fact.asked << "\" style=\"background:hsl("
+      << 45 - shade / 2 << ",85%," << light << (light < 62 ? "%);color:#fff\">" : "%)\">") << fact.missed
+      << "<small>из " << fact.asked;
 }
 
-void Table(Text& out, const Figures& figures) {
-  out << "<section><h2>Таблица умножения: ошибки с первой попытки</h2>";
+void Table(Text& out, const Child& child) {
+  out << "<h3>Таблица умножения: ошибки с первой попытки</h3>";
   int asked = 0;
-  for (const auto& row : figures.table) {
+  for (const auto& row : child.table) {
     for (const Fact& fact : row) asked += fact.asked;
   }
   if (asked == 0) {
-    out << "<p>Таблицу умножения ещё не решали.</p></section>";
+    out << "<p>Таблицу умножения ещё не решали.</p>";
     return;
   }
-  out << "<div class=w><table "
-         "class=g><tr><th>×</th><th>2</th><th>3</th><th>4</th><th>5</th><th>6</th><th>7</th>"
-         "<th>8</th><th>9</th></tr>";
+  out << "<table class=g><tr><th>×";
+  for (int b = 2; b <= 9; ++b) out << "<th>" << b;
   for (int a = 2; a <= 9; ++a) {
-    out << "<tr><th>" << a << "</th>";
-    for (const Fact& fact : figures.table[a - 2]) Cell(out, fact);
-    out << "</tr>";
+    out << "<tr><th>" << a;
+    for (const Fact& fact : child.table[a - 2]) Cell(out, fact);
   }
-  out << "</table></div><p class=n>В клетке: сколько раз ошибся с первой попытки, из скольких. Чем краснее, "
-         "тем "
-         "труднее. Строка — первый множитель, столбец — второй.</p></section>";
+  out << "</table><p class=n>Ошибки с первой попытки из числа попыток. Чем краснее, тем вернее пример "
+         "труден: 1 из 1 бледнее, чем 4 из 5.</p>";
 }
 
-void Words(Text& out, const Figures& figures) {
-  out << "<section><h2>Слова с ошибками</h2>";
-  if (figures.words.empty()) {
-    out << (figures.wordsAsked ? "<p>Ошибок в словах не было.</p>" : "<p>Слова ещё не решали.</p>")
-        << "</section>";
+void Words(Text& out, const Child& child) {
+  out << "<h3>Слова с ошибками</h3>";
+  // The latest mornings that had no dictionary, the newest first.
+  const char* separator = "<p>Нет словаря, вместо слов было сообщение об ошибке: ";
+  int days = 0, last = -1;
+  for (size_t k = child.mornings.size(); k-- > 0 && days < 8;) {
+    const Morning& morning = child.mornings[k];
+    if (!morning.noDictionary || morning.day == last) continue;
+    out << separator << Day{morning.day};
+    separator = ", ";
+    last = morning.day;
+    ++days;
+  }
+  if (days) out << ".</p>";
+  if (child.words.empty()) {
+    out << (child.wordsAsked ? "<p>Ошибок в словах не было.</p>" : "<p>Слова ещё не решали.</p>");
     return;
   }
-  out << "<div class=w><table><tr><th>Слово</th><th>Верный ответ</th><th>Ошибся с первой попытки</th>"
-         "<th>Что вписал ребёнок</th></tr>";
-  for (const MissedWord& word : figures.words) {
-    out << "<tr><td>" << Escaped{word.shown} << "<small>" << kSubjectNames[word.subject % kSubjects]
-        << "</small></td><td>" << Escaped{word.accepted} << "</td><td>" << OutOf{word.missed, word.asked}
-        << "</td><td>";
-    const char* separator = "";
+  out << "<table class=t><tr><th>Слово<th>Верный ответ<th>Ошибок<th>Что вписал ребёнок";
+  for (const MissedWord& word : child.words) {
+    out << "<tr><td class=x>" << Clipped{word.shown} << " <small>" << kSubjectNames[word.subject]
+        << "</small><td class=x>" << Clipped{word.accepted} << "<td>" << OutOf{word.missed, word.asked, false}
+        << "<td class=x>";
+    separator = "";
     for (const auto& [typed, count] : word.wrong) {
-      out << separator << Escaped{typed};
+      out << separator << Clipped{typed};
       if (count > 1) out << " (×" << count << ")";
       separator = ", ";
     }
-    out << "</td></tr>";
+    if (word.moreWrong) out << "…";
   }
-  out << "</table></div></section>";
+  out << "</table>";
 }
 
-void Mornings(Text& out, const Figures& figures) {
-  out << "<section><h2>Последние занятия</h2><div class=w><table><tr><th>Когда</th><th>До «ВСЁ»</th>"
-         "<th>Предмет</th><th>Верно с первой попытки</th><th>Ошибки</th></tr>";
-  const auto& mornings = figures.mornings;
+void Mornings(Text& out, const Child& child) {
+  out << "<h3>Последние занятия</h3><table class=t><tr><th>Когда<th>До «ВСЁ»<th>Верно с первой "
+         "попытки<th>Ошибки";
+  const auto& mornings = child.mornings;
   for (size_t k = mornings.size(); k-- > 0 && k + 10 >= mornings.size();) {
     const Morning& morning = mornings[k];
     out << "<tr><td>" << kWeekdays[WeekdayOf(morning.day)] << "\u00a0" << Day{morning.day} << ", "
         << std::string_view(morning.start.data() + 11, 5)  // the start's hours and minutes
-        << "</td><td>" << Unlock{morning.unlock, "не закончено"} << "</td><td>";
+        << " <small>";
     const char* separator = "";
+    if (morning.noDictionary) {
+      out << "нет словаря";
+      separator = ", ";
+    }
     int tries = 0, right = 0;
     for (int subject = 0; subject < kSubjects; ++subject) {
       if (morning.firstTries[subject] == 0) continue;
@@ -241,10 +269,26 @@ void Mornings(Text& out, const Figures& figures) {
       tries += morning.firstTries[subject];
       right += morning.firstRight[subject];
     }
-    out << "</td><td>" << OutOf{right, tries} << "</td><td>" << Escaped{morning.mistakes} << "</td></tr>";
+    out << "</small><td>" << Unlock{morning.unlock, "не закончено"} << "<td>" << OutOf{right, tries}
+        << "<td class=x>" << Clipped{morning.mistakes, 60};
   }
-  out << "</table></div><p class=n>«Не закончено» — программу закрыли не кнопкой «ВСЁ» (например, выключили "
-         "компьютер).</p></section>";
+  out << "</table><p class=n>«Не закончено» — закрыли не кнопкой «ВСЁ», например выключили компьютер.</p>";
+}
+
+void ChildSection(Text& out, int today, const Child& child) {
+  out << "<section><h2>";
+  if (child.account.empty()) {
+    out << "Записи до обновления";
+  } else {
+    out << Escaped{child.account};
+  }
+  out << "</h2>";
+  Summary(out, child);
+  Chart(out, today, child);
+  Table(out, child);
+  Words(out, child);
+  Mornings(out, child);
+  out << "</section>";
 }
 
 }  // namespace
@@ -256,22 +300,21 @@ std::string ReportHtml(const Figures& figures, const platform::LocalTime& now) {
       << kStyle << "</style></head><body><h1>Утренние задания: отчёт для родителей</h1><p class=n>Составлен "
       << Day{DayNumber(now.year, now.month, now.day), true} << " в " << TwoDigits{now.hour} << ":"
       << TwoDigits{now.minute};
-  if (figures.mornings.empty()) {
-    out << ".</p><p>Записей пока нет: они появятся, когда ребёнок начнёт решать задания.</p>";
+  if (figures.mornings == 0) {
+    out << ".</p><p>Записей пока нет: задания ещё не решали. Отчёт заполнится после первой проверки "
+           "ответов.</p>";
   } else {
-    out << "; занятий в журнале: " << static_cast<int>(figures.mornings.size()) << ", первое "
-        << Day{figures.mornings.front().day, true} << ".</p>";
-    Summary(out, figures);
-    Chart(out, figures);
-    Table(out, figures);
-    Words(out, figures);
-    Mornings(out, figures);
+    out << "; занятий в журнале: " << figures.mornings << ", с " << Day{figures.firstDay, true} << " по "
+        << Day{figures.lastDay, true} << ". Занятие — один запуск программы, первая попытка — первый ответ "
+        << "на задание.</p>";
+    for (const Child& child : figures.children) ChildSection(out, figures.today, child);
   }
+  if (figures.childrenLeftOut > 0)
+    out << "<p class=n>Ещё учётных записей: " << figures.childrenLeftOut << ".</p>";
   if (figures.skipped > 0)
     out << "<p class=n>Непонятных строк в журнале пропущено: " << figures.skipped << ".</p>";
-  out << "<p class=n>Отчёт составлен по журналу quorvel_journal.txt рядом с программой и не покидает "
-         "компьютер. "
-         "Чтобы начать историю заново, удалите журнал.</p></body></html>\r\n";
+  out << "<p class=n>Отчёт составлен по журналу quorvel_journal.txt и не покидает компьютер; удалите журнал, "
+         "чтобы начать заново.</p></body></html>\r\n";
   return std::move(out.bytes);
 }
 

@@ -86,10 +86,12 @@ bool ReadRow(std::string_view line, Row& row) {
   if (!Split(line, columns, row.hasAccount)) return false;
   const int day = DayOf(columns[kRun]), subject = IndexOf(columns[kSubject], {"0", "1", "2"});
   const int button = IndexOf(columns[kButton], {kDone, kMore});
-  const int mark = IndexOf(columns[kVerdict], {kUnlocked, kRight, kWrong, kNotANumber});
+  const int mark = IndexOf(columns[kVerdict], {kUnlocked, kRight, kWrong, kNotANumber, kNoDictionary});
   const int number = IndexOf(columns[kRow], {"1", "2", "3"}), tenths = Tenths(columns[kSeconds]);
+  // The lines of the whole run (the unlock, a missing dictionary) have no row.
+  const bool ofRun = mark == 0 || mark == 4;
   if (day < 0 || DayOf(columns[kTime]) < 0 || subject < 0 || button < 0 || mark < 0 ||
-      (mark == 0 ? tenths < 0 : number < 0)) {
+      (ofRun ? tenths < 0 : number < 0)) {
     return false;
   }
   row.time = columns[kTime];
@@ -98,7 +100,7 @@ bool ReadRow(std::string_view line, Row& row) {
   row.tenths = tenths;
   row.subject = subject;
   row.button = button;
-  row.row = number;
+  row.row = ofRun ? -1 : number;
   row.problem = columns[kProblem];
   row.accepted = columns[kAccepted];
   row.typed = columns[kTyped];

@@ -6,7 +6,7 @@
 
 namespace journal {
 
-enum class Mark { Unlocked, Right, Wrong, NotANumber };
+enum class Mark { Unlocked, Right, Wrong, NotANumber, NoDictionary };
 
 struct Row {
   std::string_view time, run;  // "2024-05-17T07:45:12": when the line was written, when its run began
@@ -14,7 +14,7 @@ struct Row {
   int tenths = 0;              // seconds from showing the quiz, in tenths
   int subject = 0;             // 0 multiplication, 1 English to Russian, 2 Russian to English
   int button = 0;              // 0 "ВСЁ", 1 "Ещё"
-  int row = -1;                // 0 to 2; -1 on the unlock line
+  int row = -1;                // 0 to 2; -1 on the unlock and no-dictionary lines
   std::string_view problem, accepted, typed;
   Mark mark = Mark::Right;
   std::string_view account;  // empty on the lines written before the account column

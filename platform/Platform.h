@@ -118,6 +118,8 @@ class Platform : public forms::Binding {
   virtual bool AppendFile(const std::wstring& path, const std::string& bytes) = 0;
   // The file's size in bytes; -1 when there is no such file.
   virtual long long FileSize(const std::wstring& path) = 0;
+  // The file's last byte (0 to 255), read without the rest; -1 when it is empty, missing or unreadable.
+  virtual int LastByte(const std::wstring& path) = 0;
 
   // Clocks: the local date and time, and milliseconds since the system started (it wraps after 49 days;
   // differences over a shorter time are right all the same).

@@ -42,14 +42,19 @@ void Form1::cmdOK_Click(int Index) {
       lblZ[row].SetVisible(true);
     }
   } else {
+    const int subject = static_cast<int>(shared_.curPredmet);
+    // Without a dictionary the rows are blank: the journal keeps that the words were missing, not the rows.
+    if (nStrok == 0) journal_.NoDictionary(Index, subject);
     for (int r = 0; r < kRows; ++r) {
       const std::wstring typed = text::TrimSpaces(platform_.LCase(txtR[r].Text()));
       // An empty answer is never right, so a missing dictionary cannot unlock the computer.
       const bool accepted =
           !typed.empty() && (typed == sOtvet[r][0] || (shared_.curPredmet == 1 && typed == sOtvet[r][1]));
       if (accepted) freeze(r);
-      journal_.Word(Index, static_cast<int>(shared_.curPredmet), r, lblP[r].Caption(), sOtvet[r][0],
-                    SecondAnswer(r), txtR[r].Text(), accepted);
+      if (!lblP[r].Caption().empty()) {
+        journal_.Word(Index, subject, r, lblP[r].Caption(), sOtvet[r][0], SecondAnswer(r), txtR[r].Text(),
+                      accepted);
+      }
     }
   }
 

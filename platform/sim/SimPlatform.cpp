@@ -275,6 +275,11 @@ std::wstring SimPlatform::ShortPath(const std::wstring& path) {
 bool SimPlatform::AppendFile(const std::wstring& path, const std::string& bytes) {
   // A folder that takes no new files still lets an existing one grow.
   if (readOnly.count(path) || Redirected(path) || (folderReadOnly && !files.count(path))) return false;
+  const int cutAfter = std::exchange(appendCutAfter, -1);
+  if (cutAfter >= 0 && static_cast<size_t>(cutAfter) < bytes.size()) {
+    files[path].append(bytes, 0, static_cast<size_t>(cutAfter));
+    return false;
+  }
   files[path] += bytes;
   ++appends;
   return true;
@@ -283,6 +288,12 @@ bool SimPlatform::AppendFile(const std::wstring& path, const std::string& bytes)
 long long SimPlatform::FileSize(const std::wstring& path) {
   auto it = files.find(path);
   return it == files.end() ? -1 : static_cast<long long>(it->second.size());
+}
+
+int SimPlatform::LastByte(const std::wstring& path) {
+  auto it = files.find(path);
+  if (it == files.end() || it->second.empty() || unreadable.count(path)) return -1;
+  return static_cast<unsigned char>(it->second.back());
 }
 
 void SimPlatform::Randomize() {

@@ -44,6 +44,8 @@ class SimPlatform : public Platform {
   // flushed to the disk (3), then renamed over the file (4). The power fails after this many steps of
   // the next replace (-1: never): the disk keeps what it held at that moment, and the call fails.
   int powerCutAfter = -1;
+  // The power fails after this many bytes of the next append have landed (-1: never), and the call fails.
+  int appendCutAfter = -1;
   // Short (8.3) forms of paths; any other path is its own short form.
   std::map<std::wstring, std::wstring> shortPaths;
   int appends = 0;  // successful AppendFile calls
@@ -141,6 +143,7 @@ class SimPlatform : public Platform {
   std::wstring ShortPath(const std::wstring& path) override;
   bool AppendFile(const std::wstring& path, const std::string& bytes) override;
   long long FileSize(const std::wstring& path) override;
+  int LastByte(const std::wstring& path) override;
   LocalTime GetLocalTime() override { return localTime; }
   std::uint32_t GetTickCount() override { return tickCount; }
   void Randomize() override;

@@ -225,4 +225,16 @@ long long Win32Platform::FileSize(const std::wstring& path) {
                                 data.nFileSizeLow);
 }
 
+int Win32Platform::LastByte(const std::wstring& path) {
+  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                            OPEN_EXISTING, 0, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return -1;
+  unsigned char byte = 0;
+  DWORD read = 0;
+  const bool ok = SetFilePointer(file, -1, nullptr, FILE_END) != INVALID_SET_FILE_POINTER &&
+                  ::ReadFile(file, &byte, 1, &read, nullptr) && read == 1;
+  CloseHandle(file);
+  return ok ? byte : -1;
+}
+
 }  // namespace platform::win32

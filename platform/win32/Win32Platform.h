@@ -76,6 +76,7 @@ class Win32Platform : public Platform {
   std::wstring ShortPath(const std::wstring& path) override;
   bool AppendFile(const std::wstring& path, const std::string& bytes) override;
   long long FileSize(const std::wstring& path) override;
+  int LastByte(const std::wstring& path) override;
   LocalTime GetLocalTime() override;
   std::uint32_t GetTickCount() override;
   void Randomize() override;

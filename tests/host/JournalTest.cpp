@@ -2,6 +2,8 @@
 #include <algorithm>
 
 #include "QuizFixture.h"
+#include "journal/Calendar.h"
+#include "journal/Figures.h"
 #include "journal/Journal.h"
 #include "journal/Lines.h"
 
@@ -83,6 +85,48 @@ TEST_F(Journal, WordRowsCarryTheWordShownAndTheAnswersAccepted) {
                         "2\tВСЁ\t1\tкошка\tcat\tcat\tright\tМаша\r\n" + at +
                         "2\tВСЁ\t2\tкошка\tcat\t\twrong\tМаша\r\n" + at +
                         "2\tВСЁ\t3\tкошка\tcat\t\twrong\tМаша\r\n");
+}
+
+TEST_F(Journal, WordsDealtWithoutADictionaryLeaveANoteAndNoBlankRows) {
+  StartWithSettings("Predmet=1\r\nFont=14,25\r\n");
+  ASSERT_TRUE(form3().Visible());  // the message about the missing dictionary
+  ASSERT_EQ(form1().lblP[0].Caption(), L"");
+  Type(0, L"кот");
+  form1().cmdOK[1].Click();
+  EXPECT_EQ(
+      Text(),
+      kStart + "2024-05-17T07:45:00\t2024-05-17T07:45:00\t0.0\t1\tЕщё\t\t\t\t\tno-dictionary\tМаша\r\n");
+  const journal::Figures figures = journal::Summarize(Text(), journal::DayNumber(2024, 5, 17));
+  ASSERT_EQ(figures.children.size(), 1u);
+  EXPECT_TRUE(figures.children[0].mornings.at(0).noDictionary);
+  EXPECT_EQ(figures.children[0].wordsAsked, 0);
+}
+
+TEST_F(Journal, APowerCutDuringAnAppendCostsThatLineAloneAndTheNextStartsOnALineOfItsOwn) {
+  Start();
+  Factors(0, 7, 8);
+  Factors(1, 3, 4);
+  Factors(2, 9, 9);
+  Type(0, L"56");
+  Type(1, L"1");
+  Type(2, L"81");
+  form1().cmdOK[1].Click();
+  const std::string before = Text();
+  // The first line of the next check is cut off part-way; the two after it are appended whole.
+  Later(5);
+  Type(1, L"12");
+  sim.appendCutAfter = 30;
+  form1().cmdOK[1].Click();
+  ASSERT_EQ(Text().compare(0, before.size(), before), 0);
+  const std::string at = "2024-05-17T07:45:05\t2024-05-17T07:45:00\t5.0\t0\tЕщё\t";
+  EXPECT_EQ(Text().substr(before.size()), at.substr(0, 30) + "\r\n" + at +
+                                              "2\t3 × 4\t12\t12\tright\tМаша\r\n" + at +
+                                              "3\t9 × 9\t81\t81\tright\tМаша\r\n");
+  // The report reads every whole line and skips the cut one.
+  const journal::Figures figures = journal::Summarize(Text(), journal::DayNumber(2024, 5, 17));
+  EXPECT_EQ(figures.skipped, 1);
+  EXPECT_EQ(figures.children.at(0).mornings.at(0).firstTries[0], 3);
+  EXPECT_EQ(figures.children[0].mornings[0].firstRight[0], 2);
 }
 
 TEST_F(Journal, PastTwoMegabytesTheOldestHalfIsDroppedInWholeLines) {
