@@ -205,9 +205,9 @@ std::wstring Win32Platform::ShortPath(const std::wstring& path) {
 
 bool Win32Platform::AppendFile(const std::wstring& path, const std::string& bytes) {
   // With only the right to append, every write lands at the file's current end, so a line is never
-  // written over another one.
+  // written over another one; so two accounts logged on at once (a brother and a sister) both keep theirs.
   if (!FolderInPlace(path)) return false;
-  HANDLE file = OpenToWrite(path, FILE_APPEND_DATA, FILE_SHARE_READ, OPEN_ALWAYS);
+  HANDLE file = OpenToWrite(path, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, OPEN_ALWAYS);
   if (file == INVALID_HANDLE_VALUE) return false;
   DWORD written = 0;
   const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
