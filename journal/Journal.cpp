@@ -64,7 +64,9 @@ Text& Journal::Begin(Text& line, int subject, int button) {
 }
 
 void Journal::End(Text& line) {
-  line << "\t" << account_ << "\r\n";
+  line << "\t" << account_;
+  if (Written) Written(line.bytes);
+  line << "\r\n";
   Append(line.bytes);
 }
 
@@ -80,9 +82,6 @@ void Journal::Append(const std::string& line) {
   }
 }
 
-// The journal's bytes, true with none when there is no journal; false when it is there but cannot be
-// read. Of a journal grown far past its limit (copied in from elsewhere, say) only the newest part is
-// kept, so that memory stays small.
 bool Journal::Read(std::string& bytes) {
   bytes.clear();
   if (platform_.FileSize(journalPath_) < 0) return true;

@@ -1,6 +1,7 @@
 // The vocabulary dealer and its dictionary file.
 #include <utility>
 
+#include "journal/Text.h"
 #include "quiz/Form1.h"
 #include "settings/Form3.h"
 #include "text/Dictionary.h"
@@ -29,6 +30,18 @@ void Form1::DoSlova(const float& nPredmet) {
   }
 
   platform_.Randomize();
+  int picks[kRows];
+  const bool practice = nStrok > 0 && Practising();
+  if (practice) {
+    // Each word by its text as the journal writes it, so that a word keeps its past wherever it moves.
+    std::uint64_t shown[text::kMaxEntries];
+    for (int n = 0; n < nStrok; ++n) {
+      journal::Text word;
+      word << (nPredmet == 1 ? sSlovo[n] : sPerevod[n][0]);
+      shown[n] = practice::Key(nPredmet == 1 ? 1 : 2, word.bytes);
+    }
+    PracticeDeal(shown, nStrok, picks);
+  }
   int previous = 0;
   // Rnd is below 1, so a pick is below nStrok; the bound only guards the arrays.
   auto draw = [this] {
@@ -36,8 +49,8 @@ void Form1::DoSlova(const float& nPredmet) {
     return n >= 0 && n < text::kMaxEntries ? n : 0;
   };
   for (int r = 0; r < kRows; ++r) {
-    int n = draw();
-    if (n == previous) n = draw();
+    int n = practice ? picks[r] : draw();
+    if (!practice && n == previous) n = draw();
 
     if (nPredmet == 1) {
       lblP[r].SetCaption(sSlovo[n]);
