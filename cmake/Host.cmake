@@ -44,3 +44,7 @@ endif()
 # A month of made-up mornings as a report, for scripts/test to render in a browser.
 add_executable(sample_report tests/report/SampleReport.cpp)
 target_link_libraries(sample_report PRIVATE quorvel_sim)
+
+# The practice dealer against the uniform one on simulated children (scripts/test runs a few of them).
+add_executable(practice_bench bench/PracticeBench.cpp)
+target_link_libraries(practice_bench PRIVATE quorvel_sim)
