@@ -82,6 +82,9 @@ void Journal::Append(const std::string& line) {
   }
 }
 
+// The journal's bytes, true with none when there is no journal; false when it is there but cannot be
+// read. Of a journal grown far past its limit (copied in from elsewhere, say) only the newest part is
+// kept, so that memory stays small.
 bool Journal::Read(std::string& bytes) {
   bytes.clear();
   if (platform_.FileSize(journalPath_) < 0) return true;

@@ -37,10 +37,6 @@ class Journal {
   void Unlocked();
   void WriteReport();
 
-  // The journal's bytes, true with none when there is no journal; false when it is there but cannot be
-  // read. Of a journal grown far past its limit (copied in from elsewhere, say) only the newest part is
-  // read, so that memory stays small.
-  bool Read(std::string& bytes);
   // Hears every line the journal writes, without its line end, whether or not the disk took it: the
   // practice dealer learns this run's answers from it.
   std::function<void(std::string_view line)> Written;
@@ -54,6 +50,7 @@ class Journal {
   // Adds the account and the line end, and appends the line.
   void End(Text& line);
   void Append(const std::string& line);
+  bool Read(std::string& bytes);
   void Trim();
 
   platform::Platform& platform_;

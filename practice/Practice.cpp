@@ -12,14 +12,16 @@ namespace practice {
 namespace {
 
 constexpr float kGrowth[kGrowths] = {1.5f, 2, 3};
-// Half-lives in days, doubling from half a day to a month; the first try is weighed as if the fact had been
-// seen a week before. A half-life never grows past a year.
-constexpr float kStart[kStarts] = {0.5f, 1, 2, 4, 8, 16, 32};
+// The first try is weighed as if the fact had been seen a week before. A half-life never grows past a year.
+// The half-life at the first try of each candidate start, in days: doubling from half a day to a month.
+constexpr float Start(int s) {
+  return 0.5f * static_cast<float>(1 << s);
+}
 // How likely each start is before any answer: most facts hold a few days at first.
 constexpr float kPrior[kStarts] = {0.0323f, 0.1072f, 0.2204f, 0.2802f, 0.2204f, 0.1072f, 0.0323f};
 constexpr int kFirstGap = 7;
-constexpr double kLongest = 365;
-constexpr double kLeastChance = 1e-4;
+constexpr float kLongest = 365;
+constexpr float kLeastChance = 1e-4f;
 
 // A fact counts as sure while its chance tomorrow is at least this.
 constexpr float kSure = 0.9f;
@@ -30,12 +32,15 @@ constexpr float kTie = 1e-3f;
 // How often the last place goes to any problem at all.
 constexpr float kWander = 0.1f;
 
-constexpr size_t kFirstSize = 128;
+constexpr size_t kNewest = 256 * 1024;
 
 std::uint64_t Hash(std::uint64_t hash, std::string_view text) {
   for (char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;
   return hash;
 }
+
+// 1/n! from n = 7 down to 0.
+constexpr float kSeries[] = {1.0f / 5040, 1.0f / 720, 1.0f / 120, 1.0f / 24, 1.0f / 6, 0.5f, 1, 1};
 
 // Two to the power of x, for x up to 0; the library's exp would double the size of this file.
 double Exp2(double x) {
@@ -43,25 +48,51 @@ double Exp2(double x) {
   int whole = static_cast<int>(x);
   whole -= whole > x;
   // 2^f for f in [0, 1): the series of e^(f ln 2), to within 1e-6.
-  const double f = (x - whole) * 0.6931471805599453;
-  double power = 1;
-  for (int n = 7; n > 0; --n) power = 1 + power * f / n;
+  const double f = (x - whole) * 0.693147182f;
+  double power = 0;
+  for (float term : kSeries) power = power * f + term;
   return power * std::bit_cast<double>(static_cast<std::uint64_t>(whole + 1023) << 52);
 }
 
 // No answer is taken as certain: a slip of the finger must not undo a year of right ones.
 double Chance(double days, double halfLife) {
-  return std::clamp(Exp2(-(days > 0 ? days : 0) / halfLife), kLeastChance, 1 - kLeastChance);
+  return std::clamp(Exp2(-(days > 0 ? days : 0) / halfLife), double{kLeastChance}, double{1 - kLeastChance});
 }
 
 }  // namespace
+
+std::string Newest(platform::Platform& platform, const std::wstring& journal) {
+  auto file = platform.OpenInput(journal);
+  if (!file) return {};
+  // A few large reads into room for twice what is kept; whenever the room is full, its older half goes.
+  const std::unique_ptr<char[]> room(new char[2 * kNewest]);
+  char* const begin = room.get();
+  size_t used = 0;
+  bool cut = false;
+  for (long n = 1; n > 0; used += static_cast<size_t>(n)) {
+    if (used == 2 * kNewest) {
+      std::copy_n(begin + kNewest, kNewest, begin);
+      used = kNewest;
+      cut = true;
+    }
+    n = file->Read(begin + used, static_cast<long>(2 * kNewest - used));
+    if (n < 0) return {};
+  }
+  const char *end = begin + used, *from = end - std::min(used, kNewest);
+  // A line cut in two is no line.
+  if (cut || from > begin) {
+    from = std::find(from, end, '\n');
+    from += from < end;
+  }
+  return std::string(from, end);
+}
 
 std::uint64_t Key(int subject, std::string_view problem) {
   // Never 0, which marks an empty slot.
   return Hash(14695981039346656037u ^ static_cast<unsigned>(subject), problem) | 1;
 }
 
-void ProductKeys(std::uint64_t (&keys)[kProducts]) {
+void ProductKeys(std::uint64_t* keys) {
   constexpr size_t sign = sizeof journal::kTimes - 1;
   char problem[sign + 2];
   std::copy_n(journal::kTimes, sign, problem + 1);
@@ -73,13 +104,13 @@ void ProductKeys(std::uint64_t (&keys)[kProducts]) {
 }
 
 Record::Record(std::string account)
-    : account_(std::move(account)), facts_(std::make_unique<Fact[]>(kFirstSize)), size_(kFirstSize) {}
+    : account_(std::move(account)), facts_(std::make_unique<Fact[]>(kSlots)) {}
 
 void Record::Read(std::string_view journal) {
   Digest(journal);
   // The lines without an account were taken for this child's before the journal named another account.
   if (foreign_ && withoutAccount_) {
-    std::fill_n(facts_.get(), size_, Fact());
+    std::fill_n(facts_.get(), kSlots, Fact());
     count_ = 0;
     std::fill_n(evidence_[0], kSubjects * kGrowths, 1.0);
     Digest(journal);
@@ -106,21 +137,14 @@ void Record::Add(std::string_view line) {
 }
 
 void Record::Learn(std::uint64_t key, int subject, int day, bool right) {
-  if (2 * (count_ + 1) > size_) {
-    std::unique_ptr<Fact[]> old = std::move(facts_);
-    facts_ = std::make_unique<Fact[]>(size_ * 2);
-    size_ *= 2;
-    for (size_t k = 0; k < size_ / 2; ++k) {
-      if (old[k].key) Slot(old[k].key) = old[k];
-    }
-  }
   Fact& fact = Slot(key);
   if (!fact.key) {
-    ++count_;
+    // A table kept at most half full soon ends every search; past that, a new fact stays new.
+    if (2 * ++count_ > kSlots) return;
     fact.key = key;
     fact.subject = subject;
     for (int m = 0; m < kGrowths; ++m) {
-      std::copy_n(kStart, kStarts, fact.halfLife[m]);
+      for (int s = 0; s < kStarts; ++s) fact.halfLife[m][s] = Start(s);
       std::copy_n(kPrior, kStarts, fact.weight[m]);
     }
   }
@@ -130,26 +154,26 @@ void Record::Learn(std::uint64_t key, int subject, int day, bool right) {
   for (int m = 0; m < kGrowths; ++m) {
     double sum = 0;
     for (int s = 0; s < kStarts; ++s) {
-      double& halfLife = fact.halfLife[m][s];
+      float& halfLife = fact.halfLife[m][s];
       const double chance = Chance(gap, halfLife);
-      sum += fact.weight[m][s] *= right ? chance : 1 - chance;
-      halfLife = std::clamp(right ? halfLife * kGrowth[m] : halfLife / 2, double{kStart[s]}, kLongest);
+      sum += fact.weight[m][s] *= static_cast<float>(right ? chance : 1 - chance);
+      halfLife = std::clamp(right ? halfLife * kGrowth[m] : halfLife / 2, Start(s), kLongest);
     }
-    for (double& weight : fact.weight[m]) weight /= sum;
+    for (float& weight : fact.weight[m]) weight = static_cast<float>(weight / sum);
     evidence_[subject][m] *= sum;
   }
   // Only the ratios count: the likeliest growth is kept at 1, and none falls so far below that it could
   // never come back.
   double* evidence = evidence_[subject];
   const double best = *std::max_element(evidence, evidence + kGrowths);
-  for (int m = 0; m < kGrowths; ++m) evidence[m] = std::max(evidence[m] / best, 1e-30);
+  for (int m = 0; m < kGrowths; ++m) evidence[m] = std::max(evidence[m] / best, double{1e-30f});
   fact.last = day;
   ++fact.tries;
 }
 
 Record::Fact& Record::Slot(std::uint64_t key) const {
-  size_t at = static_cast<size_t>(key) & (size_ - 1);
-  while (facts_[at].key && facts_[at].key != key) at = (at + 1) & (size_ - 1);
+  size_t at = static_cast<size_t>(key) % kSlots;
+  while (facts_[at].key && facts_[at].key != key) at = (at + 1) % kSlots;
   return facts_[at];
 }
 

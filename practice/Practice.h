@@ -28,11 +28,15 @@ constexpr int kMostProblems = 128;
 // The candidates: how far a right answer stretches the half-life, and the half-life at the first try.
 constexpr int kGrowths = 3, kStarts = 7;
 
+// What practice reads of the journal at start-up: its newest 256 KB from the first whole line on, a year
+// or more of mornings, and quick to read even when the journal is full; nothing when it cannot be read.
+std::string Newest(platform::Platform& platform, const std::wstring& journal);
+
 // A problem of a subject, as the journal writes it, by a number of its own.
 std::uint64_t Key(int subject, std::string_view problem);
 // The problems of the multiplication table, 2 × 2 to 9 × 9: the product of a and b is number (a − 2) × 8 + b
 // − 2.
-void ProductKeys(std::uint64_t (&keys)[kProducts]);
+void ProductKeys(std::uint64_t* keys);
 
 class Record {
  public:
@@ -66,8 +70,8 @@ class Record {
     int subject;
     int last;   // the day of the last try that counted
     int tries;  // tries that counted
-    double halfLife[kGrowths][kStarts];
-    double weight[kGrowths][kStarts];  // of each candidate, summing to 1 for each growth
+    float halfLife[kGrowths][kStarts];
+    float weight[kGrowths][kStarts];  // of each candidate, summing to 1 for each growth
   };
   void Digest(std::string_view journal);
   void Learn(std::uint64_t key, int subject, int day, bool right);
@@ -77,9 +81,10 @@ class Record {
 
   std::string account_;
   bool foreign_ = false;  // a line of another account was seen
-  // The facts, by key, in open addressing: kept at most half full, so that every search soon ends.
+  // The facts by key, in open addressing.
+  static constexpr size_t kSlots = 2048;
   std::unique_ptr<Fact[]> facts_;
-  size_t size_ = 0, count_ = 0;
+  size_t count_ = 0;
   // How well each growth foretold the answers of each subject: its likelihood, against the likeliest's.
   double evidence_[kSubjects][kGrowths] = {{1, 1, 1}, {1, 1, 1}, {1, 1, 1}};
 

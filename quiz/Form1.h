@@ -111,9 +111,9 @@ class Form1 : public forms::Form {
   void Oshibka_vcb();
 
   // --- Practice.cpp: the deal of what this child finds hard, where a parent chose it for the computer
-  bool Practising();
-  // Chooses three of the problems (practice::Key) and puts their positions into `picks`.
-  void PracticeDeal(const std::uint64_t* problems, int count, int (&picks)[kRows]);
+  // False without practice. With it, true: `picks` holds the three problems to deal, as numbered
+  // products (practice.h) for subject 0, else as positions among the first `words` dictionary entries.
+  bool PracticeDeal(int subject, int words, int (&picks)[kRows]);
 
   // --- Check.cpp: the two check buttons
   void cmdOK_Click(int Index);

@@ -9,12 +9,7 @@ namespace quiz {
 void Form1::DoPrimery() {
   platform_.Randomize();
   int picks[kRows];
-  const bool practice = Practising();
-  if (practice) {
-    std::uint64_t problems[practice::kProducts];
-    practice::ProductKeys(problems);
-    PracticeDeal(problems, practice::kProducts, picks);
-  }
+  const bool practice = PracticeDeal(0, 0, picks);
   for (int k = 1; k <= kRows; ++k) {
     if (practice) {
       nMnozh1[k] = static_cast<std::int16_t>(2 + picks[k - 1] / 8);

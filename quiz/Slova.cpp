@@ -1,7 +1,6 @@
 // The vocabulary dealer and its dictionary file.
 #include <utility>
 
-#include "journal/Text.h"
 #include "quiz/Form1.h"
 #include "settings/Form3.h"
 #include "text/Dictionary.h"
@@ -31,17 +30,7 @@ void Form1::DoSlova(const float& nPredmet) {
 
   platform_.Randomize();
   int picks[kRows];
-  const bool practice = nStrok > 0 && Practising();
-  if (practice) {
-    // Each word by its text as the journal writes it, so that a word keeps its past wherever it moves.
-    std::uint64_t shown[text::kMaxEntries];
-    for (int n = 0; n < nStrok; ++n) {
-      journal::Text word;
-      word << (nPredmet == 1 ? sSlovo[n] : sPerevod[n][0]);
-      shown[n] = practice::Key(nPredmet == 1 ? 1 : 2, word.bytes);
-    }
-    PracticeDeal(shown, nStrok, picks);
-  }
+  const bool practice = nStrok > 0 && PracticeDeal(nPredmet == 1 ? 1 : 2, nStrok, picks);
   int previous = 0;
   // Rnd is below 1, so a pick is below nStrok; the bound only guards the arrays.
   auto draw = [this] {

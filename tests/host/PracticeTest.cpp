@@ -177,6 +177,20 @@ TEST_F(Practice, DamagedLinesAndAnUnreadableJournalNeverBreakADeal) {
   EXPECT_EQ(Shown().size(), 3u);
 }
 
+TEST_F(Practice, AFullJournalIsReadFromItsNewestPart) {
+  // Two megabytes of right answers a year ago, then yesterday's misses: the newest part holds what counts,
+  // and the line the reading cuts in two is no line.
+  std::string& text = Journal();
+  text = journal::kJournalStart;
+  while (text.size() < journal::kJournalLimit) {
+    text += "2023-05-16T07:30:00\t2023-05-16T07:30:00\t5.0\t0\tВСЁ\t1\t9 × 9\t81\t81\tright\tМаша\r\n";
+  }
+  Morning(1, {{L"7×8", false}, {L"6×9", false}});
+  EvenDraws();
+  Start();
+  EXPECT_TRUE(Shown().count(L"7×8") && Shown().count(L"6×9"));
+}
+
 TEST_F(Practice, NoProblemTwiceInADealWhateverTheJournalAndTheDictionary) {
   Morning(2, {{L"7×8", false}, {L"6×9", false}, {L"8×7", true}});
   Morning(1, {{L"7×8", false}, {L"6×9", true}, {L"2×2", false}});
