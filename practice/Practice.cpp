@@ -12,13 +12,13 @@ namespace practice {
 namespace {
 
 constexpr float kGrowth[kGrowths] = {1.5f, 2, 3};
-// The first try is weighed as if the fact had been seen a week before. A half-life never grows past a year.
 // The half-life at the first try of each candidate start, in days: doubling from half a day to a month.
 constexpr float Start(int s) {
   return 0.5f * static_cast<float>(1 << s);
 }
 // How likely each start is before any answer: most facts hold a few days at first.
 constexpr float kPrior[kStarts] = {0.0323f, 0.1072f, 0.2204f, 0.2802f, 0.2204f, 0.1072f, 0.0323f};
+// The first try is weighed as if the fact had been seen a week before. A half-life never grows past a year.
 constexpr int kFirstGap = 7;
 constexpr float kLongest = 365;
 constexpr float kLeastChance = 1e-4f;

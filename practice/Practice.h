@@ -34,8 +34,7 @@ std::string Newest(platform::Platform& platform, const std::wstring& journal);
 
 // A problem of a subject, as the journal writes it, by a number of its own.
 std::uint64_t Key(int subject, std::string_view problem);
-// The problems of the multiplication table, 2 × 2 to 9 × 9: the product of a and b is number (a − 2) × 8 + b
-// − 2.
+// The problems of the multiplication table, 2 × 2 to 9 × 9: a × b is number (a − 2) × 8 + b − 2.
 void ProductKeys(std::uint64_t* keys);
 
 class Record {
