@@ -1,6 +1,7 @@
 // How long the journal keeps a check and the end waiting, on the real platform: appending one line to a
 // journal of nearly 2 MB, the append that passes the limit and trims, and writing the report from a full
-// journal. Prints the medians in milliseconds.
+// journal; and what practice does with it at start-up (reading its newest part, learning from it, the two
+// deals of a multiplication start). Prints the medians in milliseconds.
 //   journal_bench.exe [runs]   (in a folder of its own: it writes the journal and the report there)
 #include <windows.h>
 
@@ -10,9 +11,11 @@
 #include <string>
 #include <vector>
 
+#include "journal/Calendar.h"
 #include "journal/Journal.h"
 #include "journal/Lines.h"
 #include "platform/win32/Win32Platform.h"
+#include "practice/Practice.h"
 
 namespace {
 
@@ -86,7 +89,7 @@ int main(int argc, char** argv) {
   journal.QuizShown();
   const std::string full = Mornings(journal::kJournalLimit - 64 * 1024);
 
-  std::vector<double> appends, trims, reports;
+  std::vector<double> appends, trims, reports, practices;
   for (int run = 0; run < runs; ++run) {
     platform.ReplaceFile(journal.JournalPath(), full);
     double start = Now();
@@ -96,6 +99,19 @@ int main(int argc, char** argv) {
     start = Now();
     journal.WriteReport();
     reports.push_back(Now() - start);
+
+    start = Now();
+    practice::Record record("");
+    record.Read(practice::Newest(platform, journal.JournalPath()));
+    std::uint64_t products[practice::kProducts];
+    practice::ProductKeys(products);
+    int picks[practice::kDeal];
+    const platform::LocalTime now = platform.GetLocalTime();
+    for (int deal = 0; deal < 2; ++deal) {
+      record.Deal(products, practice::kProducts, journal::DayNumber(now.year, now.month, now.day), platform,
+                  picks);
+    }
+    practices.push_back(Now() - start);
 
     // Past the limit, so that the next line makes the journal drop its oldest half.
     platform.ReplaceFile(journal.JournalPath(),
@@ -108,5 +124,6 @@ int main(int argc, char** argv) {
   std::printf("append a line:               median %.2f ms\n", Median(appends));
   std::printf("append a line that trims:    median %.2f ms\n", Median(trims));
   std::printf("write the report:            median %.2f ms\n", Median(reports));
+  std::printf("practice at start-up:        median %.2f ms\n", Median(practices));
   return 0;
 }

@@ -32,7 +32,7 @@ constexpr float kTie = 1e-3f;
 // How often the last place goes to any problem at all.
 constexpr float kWander = 0.1f;
 
-constexpr size_t kNewest = 256 * 1024;
+constexpr size_t kNewest = 128 * 1024;
 
 std::uint64_t Hash(std::uint64_t hash, std::string_view text) {
   for (char c : text) hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211u;

@@ -28,8 +28,9 @@ constexpr int kMostProblems = 128;
 // The candidates: how far a right answer stretches the half-life, and the half-life at the first try.
 constexpr int kGrowths = 3, kStarts = 7;
 
-// What practice reads of the journal at start-up: its newest 256 KB from the first whole line on, a year
-// or more of mornings, and quick to read even when the journal is full; nothing when it cannot be read.
+// What practice reads of the journal at start-up: its newest 128 KB from the first whole line on, half a
+// year of mornings or more (in which practice brings back every fact), and a few milliseconds to learn
+// from even when the journal is full; nothing when it cannot be read.
 std::string Newest(platform::Platform& platform, const std::wstring& journal);
 
 // A problem of a subject, as the journal writes it, by a number of its own.
