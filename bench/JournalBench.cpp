@@ -1,7 +1,8 @@
 // How long the journal keeps a check and the end waiting, on the real platform: appending one line to a
 // journal of nearly 2 MB, the append that passes the limit and trims, and writing the report from a full
 // journal: years of two siblings' mornings, and one crafted to be hard, about 29,000 mornings of one line
-// each within the last 30 days. Prints the medians in milliseconds.
+// each within the last 30 days; and what practice does with a full journal at start-up (reading its newest
+// part, learning from it, the two deals of a multiplication start). Prints the medians in milliseconds.
 //   journal_bench.exe [runs]   (in a folder of its own: it writes the journal and the report there)
 #include <windows.h>
 
@@ -15,6 +16,7 @@
 #include "journal/Journal.h"
 #include "journal/Lines.h"
 #include "platform/win32/Win32Platform.h"
+#include "practice/Practice.h"
 
 namespace {
 
@@ -121,7 +123,7 @@ int main(int argc, char** argv) {
   const std::string full = Mornings(journal::kJournalLimit - 64 * 1024, today);
   const std::string crafted = ShortMornings(journal::kJournalLimit - 1024, today);
 
-  std::vector<double> appends, trims, reports, craftedReports;
+  std::vector<double> appends, trims, reports, craftedReports, practices;
   for (int run = 0; run < runs; ++run) {
     platform.ReplaceFile(journal.JournalPath(), full);
     double start = Now();
@@ -131,6 +133,15 @@ int main(int argc, char** argv) {
     start = Now();
     journal.WriteReport();
     reports.push_back(Now() - start);
+
+    start = Now();
+    practice::Record record("");
+    record.Read(practice::Newest(platform, journal.JournalPath()));
+    std::uint64_t products[practice::kProducts];
+    practice::ProductKeys(products);
+    int picks[practice::kDeal];
+    for (int deal = 0; deal < 2; ++deal) record.Deal(products, practice::kProducts, today, platform, picks);
+    practices.push_back(Now() - start);
 
     platform.ReplaceFile(journal.JournalPath(), crafted);
     start = Now();
@@ -152,5 +163,6 @@ int main(int argc, char** argv) {
   std::printf("append a line that trims:         median %.2f ms\n", Median(trims));
   std::printf("write the report:                 median %.2f ms\n", Median(reports));
   std::printf("write the report, short mornings: median %.2f ms\n", Median(craftedReports));
+  std::printf("practice at start-up:             median %.2f ms\n", Median(practices));
   return 0;
 }

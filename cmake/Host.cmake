@@ -48,8 +48,9 @@ if(QUORVEL_FUZZ)
   add_executable(fuzz_utf8 tests/fuzz/Utf8Fuzz.cpp)
   add_executable(fuzz_numbers tests/fuzz/NumbersFuzz.cpp)
   add_executable(fuzz_report tests/fuzz/ReportFuzz.cpp)
+  add_executable(fuzz_practice tests/fuzz/PracticeFuzz.cpp)
   foreach(fuzzer fuzz_dictionary fuzz_settings fuzz_dictionary_reader fuzz_settings_lines fuzz_utf8 fuzz_numbers
-      fuzz_report)
+      fuzz_report fuzz_practice)
     target_link_libraries(${fuzzer} PRIVATE quorvel_sim)
     target_link_options(${fuzzer} PRIVATE -fsanitize=fuzzer)
   endforeach()
@@ -58,3 +59,7 @@ endif()
 # A month of made-up mornings as a report, for scripts/test to render in a browser.
 add_executable(sample_report tests/report/SampleReport.cpp)
 target_link_libraries(sample_report PRIVATE quorvel_sim)
+
+# The practice dealer against the uniform one on simulated children (scripts/test runs a few of them).
+add_executable(practice_bench bench/PracticeBench.cpp)
+target_link_libraries(practice_bench PRIVATE quorvel_sim)

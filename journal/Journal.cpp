@@ -72,7 +72,9 @@ Text& Journal::Begin(Text& line, int subject, int button) {
 }
 
 void Journal::End(Text& line) {
-  line << "\t" << account_ << "\r\n";
+  line << "\t" << account_;
+  if (Written) Written(line.bytes);
+  line << "\r\n";
   Append(line.bytes);
 }
 

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/Platform.h"
 
@@ -36,6 +38,10 @@ class Journal {
   // Three right answers and "ВСЁ": how long it took, then the report afresh.
   void Unlocked();
   void WriteReport();
+
+  // Hears every line the journal writes, without its line end, whether or not the disk took it: the
+  // practice dealer learns this run's answers from it.
+  std::function<void(std::string_view line)> Written;
 
   const std::wstring& JournalPath() const { return journalPath_; }
   const std::wstring& ReportPath() const { return reportPath_; }

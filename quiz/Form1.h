@@ -20,10 +20,12 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "forms/Forms.h"
 #include "platform/Platform.h"
+#include "practice/Practice.h"
 #include "quiz/Form4.h"
 #include "quiz/SettingsFile.h"
 #include "quiz/Shared.h"
@@ -108,6 +110,11 @@ class Form1 : public forms::Form {
   std::wstring DictionaryPath() const;
   void Oshibka_vcb();
 
+  // --- Practice.cpp: the deal of what this child finds hard, where a parent chose it for the computer
+  // False without practice. With it, true: `picks` holds the three problems to deal, as numbered
+  // products (practice.h) for subject 0, else as positions among the first `words` dictionary entries.
+  bool PracticeDeal(int subject, int words, int (&picks)[kRows]);
+
   // --- Check.cpp: the two check buttons
   void cmdOK_Click(int Index);
   // The second accepted answer of a word row as the journal records it: empty where there is none.
@@ -131,6 +138,8 @@ class Form1 : public forms::Form {
   settings::Form3& form3_;
   Form4& form4_;
   journal::Journal& journal_;
+  // Read from the journal at the first practice deal of the run, then told each line the journal writes.
+  std::unique_ptr<practice::Record> record_;
 };
 
 }  // namespace quiz

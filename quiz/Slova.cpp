@@ -29,6 +29,8 @@ void Form1::DoSlova(const float& nPredmet) {
   }
 
   platform_.Randomize();
+  int picks[kRows];
+  const bool practice = nStrok > 0 && PracticeDeal(nPredmet == 1 ? 1 : 2, nStrok, picks);
   int previous = 0;
   // Rnd is below 1, so a pick is below nStrok; the bound only guards the arrays.
   auto draw = [this] {
@@ -36,8 +38,8 @@ void Form1::DoSlova(const float& nPredmet) {
     return n >= 0 && n < text::kMaxEntries ? n : 0;
   };
   for (int r = 0; r < kRows; ++r) {
-    int n = draw();
-    if (n == previous) n = draw();
+    int n = practice ? picks[r] : draw();
+    if (!practice && n == previous) n = draw();
 
     if (nPredmet == 1) {
       lblP[r].SetCaption(sSlovo[n]);
