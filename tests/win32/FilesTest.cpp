@@ -1,5 +1,7 @@
-// Replacing a file on a real file system: the old file's attributes stay, and no temporary file is left.
+// Files on a real file system: a replaced file keeps its attributes and leaves no temporary file, a journal
+// line cut short is ended before the next, and no write goes through a planted link.
 #include "Win32Fixture.h"
+#include "journal/Journal.h"
 
 namespace {
 
@@ -59,6 +61,25 @@ TEST_F(Files, AFileHeldOpenByAnotherProgramStaysAsItWas) {
   CloseHandle(held);
   EXPECT_EQ(Read(path), "old");
   EXPECT_FALSE(TemporaryLeft());
+}
+
+// A last line that a power cut left without its end is ended before the next line, which the binding learns
+// from the file's last byte alone.
+TEST_F(Files, AJournalLineLeftWithoutItsEndIsEndedBeforeTheNextOne) {
+  journal::Journal journal(platform);
+  const std::wstring journalPath = journal.JournalPath();
+  EXPECT_EQ(platform.LastByte(journalPath), -1);  // no journal yet
+
+  const std::string cut = "\xEF\xBB\xBFtime\r\n2024-05-17T07:45:12\t2024-05-17T07:4";
+  Put(journalPath, cut);
+  EXPECT_EQ(platform.LastByte(journalPath), '4');
+
+  journal.Product(1, 0, 7, 8, L"54", journal::Verdict::Wrong);
+  const std::string text = Read(journalPath);
+  ASSERT_EQ(text.compare(0, cut.size() + 2, cut + "\r\n"), 0) << text;
+  const std::string line = text.substr(cut.size() + 2);
+  EXPECT_NE(line.find("\t1\t7 × 8\t56\t54\twrong\t"), std::string::npos) << line;
+  EXPECT_EQ(line.find("\r\n"), line.size() - 2);  // one whole line
 }
 
 TEST_F(Files, WhereNoOtherFileCanBeMadeTheFileIsRewrittenWhereItLies) {
