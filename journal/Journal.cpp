@@ -101,15 +101,20 @@ void Journal::Append(const std::string& line) {
 // kept, so that memory stays small.
 bool Journal::Read(std::string& bytes) {
   bytes.clear();
-  if (platform_.FileSize(journalPath_) < 0) return true;
+  const long long size = platform_.FileSize(journalPath_);
+  if (size < 0) return true;
   auto file = platform_.OpenInput(journalPath_);
   if (!file) return false;
-  char buffer[16384];
+  // Read straight into the text, in large pieces, with room for the whole journal from the start.
+  constexpr size_t kPiece = 256 * 1024;
+  bytes.reserve(static_cast<size_t>(size < 2 * kJournalLimit ? size : 2 * kJournalLimit) + kPiece);
   for (;;) {
-    const long n = file->Read(buffer, sizeof buffer);
+    const size_t at = bytes.size();
+    bytes.resize(at + kPiece);
+    const long n = file->Read(bytes.data() + at, static_cast<long>(kPiece));
+    bytes.resize(at + (n > 0 ? static_cast<size_t>(n) : 0));
     if (n < 0) return false;
     if (n == 0) return true;
-    bytes.append(buffer, static_cast<size_t>(n));
     if (bytes.size() > 2 * kJournalLimit) bytes.erase(0, bytes.size() - kJournalLimit);
   }
 }

@@ -1,7 +1,5 @@
 #include "journal/Rows.h"
 
-#include <initializer_list>
-
 #include "journal/Calendar.h"
 #include "journal/Lines.h"
 
@@ -37,12 +35,16 @@ bool Split(std::string_view text, std::string_view (&columns)[kColumns], bool& w
   return n == kVerdict || n == kAccount;
 }
 
+// The texts a column may hold, each at the place of its meaning: worked out once, when the program is built.
+constexpr std::string_view kSubjects[] = {"0", "1", "2"}, kRows[] = {"1", "2", "3"},
+                           kButtons[] = {kDone, kMore},
+                           kMarks[] = {kUnlocked, kRight, kWrong, kNotANumber, kNoDictionary};
+
 // The position of `text` among `options`; -1 when it is none of them.
-int IndexOf(std::string_view text, std::initializer_list<std::string_view> options) {
-  int index = 0;
-  for (std::string_view option : options) {
-    if (text == option) return index;
-    ++index;
+template <size_t N>
+int IndexOf(std::string_view text, const std::string_view (&options)[N]) {
+  for (size_t k = 0; k < N; ++k) {
+    if (text == options[k]) return static_cast<int>(k);
   }
   return -1;
 }
@@ -58,13 +60,19 @@ int Digits(std::string_view text) {
   return value;
 }
 
+// `time` has the shape of "2024-05-17T07:45:12" from its character `from` on.
+bool Shaped(std::string_view time, size_t from) {
+  const std::string_view shape = "0000-00-00T00:00:00";
+  if (time.size() != shape.size()) return false;
+  for (size_t k = from; k < shape.size(); ++k) {
+    if (shape[k] == '0' ? time[k] < '0' || time[k] > '9' : time[k] != shape[k]) return false;
+  }
+  return true;
+}
+
 // The day of a time written as "2024-05-17T07:45:12"; -1 when the text is no such time.
 int DayOf(std::string_view time) {
-  const std::string_view shape = "0000-00-00T00:00:00";
-  if (time.size() != shape.size()) return -1;
-  for (size_t k = 0; k < shape.size(); ++k) {
-    if (shape[k] == '0' ? time[k] < '0' || time[k] > '9' : time[k] != shape[k]) return -1;
-  }
+  if (!Shaped(time, 0)) return -1;
   const int year = Digits(time.substr(0, 4)), month = Digits(time.substr(5, 2)),
             day = Digits(time.substr(8, 2));
   if (year < 1970 || month < 1 || month > 12 || day < 1) return -1;
@@ -84,16 +92,16 @@ int Tenths(std::string_view text) {
 bool ReadRow(std::string_view line, Row& row) {
   std::string_view columns[kColumns];
   if (!Split(line, columns, row.hasAccount)) return false;
-  const int day = DayOf(columns[kRun]), subject = IndexOf(columns[kSubject], {"0", "1", "2"});
-  const int button = IndexOf(columns[kButton], {kDone, kMore});
-  const int mark = IndexOf(columns[kVerdict], {kUnlocked, kRight, kWrong, kNotANumber, kNoDictionary});
-  const int number = IndexOf(columns[kRow], {"1", "2", "3"}), tenths = Tenths(columns[kSeconds]);
+  const int day = DayOf(columns[kRun]), subject = IndexOf(columns[kSubject], kSubjects);
+  const int button = IndexOf(columns[kButton], kButtons), mark = IndexOf(columns[kVerdict], kMarks);
+  const int number = IndexOf(columns[kRow], kRows), tenths = Tenths(columns[kSeconds]);
   // The lines of the whole run (the unlock, a missing dictionary) have no row.
   const bool ofRun = mark == 0 || mark == 4;
-  if (day < 0 || DayOf(columns[kTime]) < 0 || subject < 0 || button < 0 || mark < 0 ||
-      (ofRun ? tenths < 0 : number < 0)) {
-    return false;
-  }
+  if (day < 0 || subject < 0 || button < 0 || mark < 0 || (ofRun ? tenths < 0 : number < 0)) return false;
+  // A line is mostly written on the day its run began, whose date is checked: then only the time of day is
+  // left to check.
+  const std::string_view time = columns[kTime];
+  if (time.substr(0, 10) == columns[kRun].substr(0, 10) ? !Shaped(time, 10) : DayOf(time) < 0) return false;
   row.time = columns[kTime];
   row.run = columns[kRun];
   row.day = day;
