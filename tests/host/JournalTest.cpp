@@ -182,9 +182,11 @@ TEST_F(Journal, AReportIsWrittenAtStartUpOnlyWhenItIsMissing) {
   EXPECT_EQ(sim.files[ReportPath()], "kept");
 }
 
+// Nothing is kept, neither settings nor journal nor report, and the quiz goes on as ever.
 TEST_F(Journal, AFolderThatCannotBeWrittenChangesNothingElse) {
   sim.folderReadOnly = true;
   Start();
+  EXPECT_TRUE(form1().Visible());
   AnswerAllRight();
   Type(1, L"1");
   form1().cmdOK[1].Click();

@@ -127,14 +127,6 @@ TEST_F(StartUp, AFileThatCannotBeReadLeavesDefaultsAndTheFile) {
   EXPECT_TRUE(form1().Visible());
 }
 
-TEST_F(StartUp, AFolderThatCannotBeWrittenStillShowsTheQuiz) {
-  sim.folderReadOnly = true;
-  Start();
-  EXPECT_FALSE(sim.FileExists(IniPath()));
-  EXPECT_TRUE(form1().Visible());
-  EXPECT_EQ(form1().lblP[0].Caption().size(), 22u);
-}
-
 TEST_F(StartUp, APowerCutWhileSavingLeavesTheOldSettingsOrTheNew) {
   const std::string before = "Predmet=2\r\nFont=12\r\n", after = "Predmet=0\r\nFont=12\r\n";
   for (int cut = 0; cut <= 4; ++cut) {  // after each step of the replace, and none
