@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "journal/Lines.h"
+
 namespace journal {
 
 enum class Mark { Unlocked, Right, Wrong, NotANumber, NoDictionary };
@@ -28,7 +30,7 @@ bool ReadRow(std::string_view line, Row& row);
 // Calls `each` with every line of the journal's text, without its line end, after the byte-order mark.
 template <class Each>
 void ForEachLine(std::string_view journal, Each&& each) {
-  size_t begin = journal.size() >= 3 && journal.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+  size_t begin = journal.starts_with(kBom) ? kBom.size() : 0;
   while (begin < journal.size()) {
     size_t end = journal.find('\n', begin);
     if (end == std::string_view::npos) end = journal.size();
